@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The program's options and remembered values, read wherever needed.
+extern int Level;                   // 1 Easy, 2 Normal, 3 Hard
+extern unsigned char English;       // 0 Russian, 1 English
+extern unsigned char Tradition;     // a hit earns another shot
+extern unsigned char Sound;
+extern unsigned char ShowShipCount; // not stored: every run starts with it on
+extern unsigned int CompDelay;      // milliseconds before each computer shot
+extern std::string Name;            // UTF-8
+extern std::string CurServer;
+extern std::vector<std::string> ServerList;
+
+void LoadSettings();
+void SaveSettings();
+// Appends the server unless an equal entry (byte for byte) is already listed.
+void AddServer(const std::string& name);
