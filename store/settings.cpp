@@ -1,0 +1,74 @@
+#include "store/settings.h"
+
+#include "store/profile.h"
+
+#include <cstdio>
+
+int Level = 1;
+unsigned char English = 0;
+unsigned char Tradition = 1;
+unsigned char Sound = 1;
+unsigned char ShowShipCount = 1;
+unsigned int CompDelay = 0;
+std::string Name;
+std::string CurServer;
+std::vector<std::string> ServerList;
+
+namespace {
+
+const char* const OPTIONS = "Options";
+
+std::string ServerEntry(int position)
+{
+    char entry[32];
+    std::snprintf(entry, sizeof entry, "Server%d", position);
+    return entry;
+}
+
+unsigned char AsFlag(int value)
+{
+    return value != 0 ? 1 : 0;
+}
+
+} // namespace
+
+void LoadSettings()
+{
+    Level = GetProfileInt(OPTIONS, "Level", 1);
+    English = AsFlag(GetProfileInt(OPTIONS, "English", 0));
+    Tradition = AsFlag(GetProfileInt(OPTIONS, "Tradition", 1));
+    Sound = AsFlag(GetProfileInt(OPTIONS, "Sound", 1));
+    CompDelay = static_cast<unsigned int>(GetProfileInt(OPTIONS, "CompDelay", 200));
+    Name = GetProfileString(OPTIONS, "Name", "Player");
+    CurServer = GetProfileString(OPTIONS, "CurServer", "");
+    // The numbered list ends at its first gap, so a lone Server3 after a
+    // missing Server2 is never read.
+    for (int i = 1;; ++i) {
+        const std::string server = GetProfileString(OPTIONS, ServerEntry(i), "");
+        if (server.empty())
+            break;
+        AddServer(server);
+    }
+}
+
+void SaveSettings()
+{
+    WriteProfileInt(OPTIONS, "Level", Level);
+    WriteProfileInt(OPTIONS, "English", AsFlag(English));
+    WriteProfileInt(OPTIONS, "Tradition", AsFlag(Tradition));
+    WriteProfileInt(OPTIONS, "Sound", AsFlag(Sound));
+    WriteProfileInt(OPTIONS, "CompDelay", static_cast<int>(CompDelay));
+    WriteProfileString(OPTIONS, "Name", Name);
+    WriteProfileString(OPTIONS, "CurServer", CurServer);
+    for (std::size_t i = 0; i < ServerList.size(); ++i)
+        WriteProfileString(OPTIONS, ServerEntry(static_cast<int>(i) + 1), ServerList[i]);
+}
+
+void AddServer(const std::string& name)
+{
+    for (const std::string& known : ServerList) {
+        if (known == name)
+            return;
+    }
+    ServerList.push_back(name);
+}
