@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QIcon>
+#include <QImage>
 
 #include <cstdint>
 #include <memory>
@@ -14,6 +15,7 @@ class CDrawContext;
 class CNetDlg;
 class CNetSocket;
 class QMenuBar;
+class QPainter;
 class QShortcut;
 class QWidget;
 
@@ -63,7 +65,7 @@ public:
     void StartGame();
     void OnLButtonUp(int flags, int x, int y);
     void ComputerTurn();
-    void ApplyOptions(bool newGame);
+    void ApplyOptions(bool newGame, unsigned char traditionBefore);
 
     // Main window
     void ShowHelp();
@@ -81,8 +83,10 @@ public:
     void Redraw();
     void UpdateCursor();
     void FlashIfInactive();
-    // The whole frame as the window shows it, for tests and screenshots.
+    // The client area as the window shows it, for tests and screenshots.
     QImage RenderScene();
+    // The widget below the menu bar: client coordinates are its coordinates.
+    QWidget* ClientArea() const { return m_client; }
 
     // Network: connection set-up, messages and the network game
     void SendSignal(int type);
@@ -117,23 +121,32 @@ public:
     unsigned char BoardReceived = 0;
     unsigned char Connected = 0;
 
+    // Start-up shows the splash picture; tests that build many windows leave it out.
+    bool m_bShowSplash = true;
+
 protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    bool event(QEvent* event) override;
     void reject() override;
     void accept() override;
 
 private:
+    friend class CBoardView;
+    void PaintClient(QPainter& painter);
+    void OnHotKey(int id);
+    void BuildMenu(bool english);
+    void PauseComputer(unsigned int milliseconds);
+    void WinAgainstComputer();
+    void LossAgainstComputer();
+    void NetworkWin();
+    void SendOpening();
+
     QWidget* m_client = nullptr;   // the area below the menu bar
     QMenuBar* m_menuBar = nullptr;
     QShortcut* m_keyNewGame = nullptr;
     QShortcut* m_keyScores = nullptr;
+    bool m_bSavedCursor = false;     // the wait cursor has replaced the pointer once
+    bool m_bInComputerTurn = false;
+    bool m_bCloseRequested = false;  // a close that arrived during the computer's turn
     bool m_bClosing = false;
-    void BuildMenu(bool english);
-    void SetHotKeysEnabled(bool enabled);
 };

@@ -1,0 +1,300 @@
+#include "net/qt/netdlg.h"
+
+#include "game/resources.h"
+#include "net/netmsg.h"
+#include "net/netqueue.h"
+#include "net/qt/netsocket.h"
+#include "store/settings.h"
+#include "ui/dialogids.h"
+#include "ui/dlgunits.h"
+#include "ui/gamedlg.h"
+#include "ui/pictures.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHostAddress>
+#include <QHostInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QNetworkInterface>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+
+namespace {
+QString Tr(bool english, const char* en, const char* ru)
+{
+    return QString::fromUtf8(english ? en : ru);
+}
+
+// A control at its template position, made wide enough for its text in
+// either language.
+void Place(QWidget* widget, const QRect& rc, bool growToText)
+{
+    QRect placed = rc;
+    if (growToText)
+        placed.setWidth(std::max(rc.width(), widget->sizeHint().width()));
+    widget->setGeometry(placed);
+}
+
+bool IsIPv4(const QHostAddress& address)
+{
+    return address.protocol() == QAbstractSocket::IPv4Protocol;
+}
+
+// The address a partner can reach us at: loopback addresses (a name often
+// resolves to 127.0.1.1) help nobody on another machine, so a real
+// interface's address comes first and loopback only when there is no other.
+QString LocalAddress(const QString& hostName)
+{
+    QList<QHostAddress> found = QHostInfo::fromName(hostName).addresses();
+    found += QNetworkInterface::allAddresses();
+    for (const QHostAddress& address : found)
+        if (IsIPv4(address) && !address.isLoopback())
+            return address.toString();
+    for (const QHostAddress& address : found)
+        if (IsIPv4(address))
+            return address.toString();
+    return QString();
+}
+} // namespace
+
+CNetDlg::CNetDlg(QWidget* parent) : QDialog(parent)
+{
+    m_btnStart = new QPushButton(this);
+    m_btnStart->setObjectName(QStringLiteral("IDOK"));
+    m_btnStart->setDefault(true);
+    m_btnCancel = new QPushButton(this);
+    m_btnCancel->setObjectName(QStringLiteral("IDCANCEL"));
+    m_btnCancel->setAutoDefault(false);
+    m_lblHost = new QLabel(this);
+    m_editHost = new QLineEdit(this);
+    m_editHost->setObjectName(QStringLiteral("IDC_HOSTNAME"));
+    m_editHost->setReadOnly(true);
+    m_lblAddress = new QLabel(this);
+    m_editAddress = new QLineEdit(this);
+    m_editAddress->setObjectName(QStringLiteral("IDC_ADDRESS"));
+    m_editAddress->setReadOnly(true);
+    m_grpType = new QGroupBox(this);
+    m_rbServer = new QRadioButton(this);
+    m_rbServer->setObjectName(QStringLiteral("IDC_SERVER"));
+    m_rbClient = new QRadioButton(this);
+    m_rbClient->setObjectName(QStringLiteral("IDC_CLIENT"));
+    m_group = new QButtonGroup(this);
+    m_group->addButton(m_rbServer, 0);
+    m_group->addButton(m_rbClient, 1);
+    m_lblServer = new QLabel(this);
+    m_lblServer->setObjectName(QStringLiteral("IDC_SERVERLABEL"));
+    m_cbServer = new QComboBox(this);
+    m_cbServer->setObjectName(QStringLiteral("IDC_SERVERNAME"));
+    m_cbServer->setEditable(true);
+    // Enter starts the game or connects; it must not add to the list.
+    m_cbServer->setInsertPolicy(QComboBox::NoInsert);
+    m_btnConnect = new QPushButton(this);
+    m_btnConnect->setObjectName(QStringLiteral("IDC_CONNECT"));
+    m_btnConnect->setAutoDefault(false);
+    m_icon = new QLabel(this);
+    m_icon->setPixmap(Icon(IDI_NETWORK).pixmap(DluX(20), DluY(20)));
+
+    connect(m_btnStart, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_rbServer, &QRadioButton::clicked, this, &CNetDlg::OnServer);
+    connect(m_rbClient, &QRadioButton::clicked, this, &CNetDlg::OnClient);
+    connect(m_btnConnect, &QPushButton::clicked, this, &CNetDlg::OnConnect);
+}
+
+void CNetDlg::SetTexts(bool english)
+{
+    setWindowTitle(Tr(english, "Game in Network", "Играем по сети"));
+    m_btnStart->setText(Tr(english, "Start Game", "Начать Игру"));
+    m_btnCancel->setText(Tr(english, "Cancel", "Отмена"));
+    m_lblHost->setText(Tr(english, "This computer name", "Имя этого компа"));
+    m_lblAddress->setText(Tr(english, "IP addres", "Ваш IP адрес"));
+    m_grpType->setTitle(Tr(english, "Please choice type", "Выберите тип"));
+    m_rbServer->setText(Tr(english, "Server", "Сервер"));
+    m_rbClient->setText(Tr(english, "Client", "Клиент"));
+    m_lblServer->setText(Tr(english, "Server name or IP", "Имя сервера"));
+    m_btnConnect->setText(Tr(english, "Connect", "Соединиться"));
+
+    // The template's places; a text longer than its place pushes what
+    // follows it on that line to the right instead of being cut.
+    Place(m_lblHost, DluRect(11, 11, 75, 8), true);
+    Place(m_lblAddress, DluRect(11, 28, 65, 8), true);
+    const int editX = std::max({DluX(91), m_lblHost->geometry().right() + DluX(4),
+                                m_lblAddress->geometry().right() + DluX(4)});
+    m_editHost->setGeometry(editX, DluY(8), DluX(118), DluY(14));
+    m_editAddress->setGeometry(editX, DluY(24), DluX(73), DluY(14));
+    Place(m_rbServer, DluRect(49, 58, 48, 10), true);
+    Place(m_rbClient, DluRect(49, 73, 47, 10), true);
+    Place(m_grpType, DluRect(13, 46, 103, 44), true);
+    const int groupRight = std::max({m_grpType->geometry().right(), m_rbServer->geometry().right() + DluX(4),
+                                     m_rbClient->geometry().right() + DluX(4)});
+    m_grpType->setGeometry(QRect(m_grpType->geometry().topLeft(), QPoint(groupRight, m_grpType->geometry().bottom())));
+    const int serverX = std::max(DluX(129), groupRight + DluX(6));
+    Place(m_lblServer, QRect(serverX, DluY(52), DluX(95), DluY(8)), true);
+    m_cbServer->setGeometry(serverX + DluX(1), DluY(62), DluX(113), DluY(12));
+    Place(m_btnConnect, QRect(serverX + DluX(28), DluY(80), DluX(50), DluY(14)), true);
+    const int buttonX = std::max({DluX(255), m_editHost->geometry().right() + DluX(8),
+                                  m_cbServer->geometry().right() + DluX(8)});
+    const int buttonWidth = std::max({DluX(50), m_btnStart->sizeHint().width(), m_btnCancel->sizeHint().width()});
+    m_btnStart->setGeometry(buttonX, DluY(8), buttonWidth, DluY(14));
+    m_btnCancel->setGeometry(buttonX, DluY(25), buttonWidth, DluY(14));
+    m_icon->setGeometry(buttonX + (buttonWidth - DluX(20)) / 2, DluY(60), DluX(20), DluY(20));
+    m_grpType->lower();
+    setFixedSize(std::max(DluX(313), buttonX + buttonWidth + DluX(8)), DluY(101));
+}
+
+void CNetDlg::FillHostFields()
+{
+    const QString host = QHostInfo::localHostName();
+    if (host.isEmpty()) {
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tidebolt"), QStringLiteral("Error gethostname."),
+                        QMessageBox::Ok, this);
+        box.exec();
+        return;
+    }
+    m_editHost->setText(host);
+    m_editAddress->setText(LocalAddress(host));
+}
+
+bool CNetDlg::OnInitDialog()
+{
+    m_btnConnect->hide();
+    m_lblServer->hide();
+    m_cbServer->setEnabled(false);
+    m_btnStart->setEnabled(false);
+    SetTexts(English != 0);
+    FillHostFields();
+    // The list shows the servers sorted, as the player looks them up by name.
+    std::vector<std::string> servers = ServerList;
+    std::sort(servers.begin(), servers.end());
+    for (const std::string& server : servers)
+        m_cbServer->addItem(QString::fromStdString(server));
+    m_strLastServer = CurServer;
+    m_nType = -1;
+    m_strServer.clear();
+    FieldsToControls();
+    m_bInitialised = true;
+    return true;
+}
+
+int CNetDlg::DoModal()
+{
+    if (!m_bInitialised)
+        OnInitDialog();
+    return exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+}
+
+void CNetDlg::FieldsFromControls()
+{
+    m_nType = m_group->checkedId();
+    m_strServer = m_cbServer->currentText();
+}
+
+void CNetDlg::FieldsToControls()
+{
+    if (m_nType < 0) {
+        // A button group insists on one checked button unless told otherwise.
+        m_group->setExclusive(false);
+        m_rbServer->setChecked(false);
+        m_rbClient->setChecked(false);
+        m_group->setExclusive(true);
+    } else {
+        (m_nType == 0 ? m_rbServer : m_rbClient)->setChecked(true);
+    }
+    m_cbServer->setEditText(m_strServer);
+}
+
+int CNetDlg::ShowBox(int icon, const QString& english, const QString& russian)
+{
+    QMessageBox box(static_cast<QMessageBox::Icon>(icon), QStringLiteral("Tidebolt"),
+                    English ? english : russian, QMessageBox::Ok, this);
+    return box.exec();
+}
+
+void CNetDlg::CloseBoth()
+{
+    if (m_pListenSocket)
+        m_pListenSocket->Close();
+    if (m_pConnSocket)
+        m_pConnSocket->Close();
+    // A new choice of role forgets the client the server had taken, so the
+    // next one to come is accepted rather than told the server is busy.
+    if (m_pGameDlg)
+        m_pGameDlg->Connected = 0;
+    NetQueue.Clear();
+    m_btnStart->setEnabled(false);
+}
+
+void CNetDlg::OnServer()
+{
+    FieldsFromControls();
+    m_btnConnect->hide();
+    m_cbServer->setEnabled(false);
+    m_lblServer->hide();
+    m_strServer = English ? QStringLiteral("Wait for client...") : QString::fromUtf8("Ждем клиента...");
+    FieldsToControls();
+    CloseBoth();
+    // A port already taken is not reported: no client will come.
+    if (m_pListenSocket)
+        m_pListenSocket->Listen(NET_PORT);
+}
+
+void CNetDlg::OnClient()
+{
+    FieldsFromControls();
+    m_btnConnect->show();
+    m_cbServer->setEnabled(true);
+    m_lblServer->show();
+    m_strServer = QString::fromStdString(m_strLastServer);
+    FieldsToControls();
+    CloseBoth();
+}
+
+void CNetDlg::OnConnect()
+{
+    FieldsFromControls();
+    if (!m_pConnSocket)
+        return;
+    m_pConnSocket->Close();
+    NetQueue.Clear();
+    m_strServer = m_strServer.trimmed();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool connected = m_pConnSocket->Connect(m_strServer, NET_PORT);
+    QApplication::restoreOverrideCursor();
+    if (!connected) {
+        ShowBox(QMessageBox::Warning, QStringLiteral("Connect failed"),
+                QString::fromUtf8("Не удалось соединиться с сервером"));
+        return;
+    }
+    AddServer(m_strServer.toStdString());
+    m_btnConnect->hide();
+    m_btnStart->setEnabled(true);
+    CNetSocket::CHold hold(m_pConnSocket);
+    ShowBox(QMessageBox::Information, QStringLiteral("Connect successful!"),
+            QString::fromUtf8("Успешное соединение!"));
+}
+
+void CNetDlg::OnClientConnected()
+{
+    FieldsFromControls();
+    m_btnStart->setEnabled(true);
+    m_strServer = English ? QStringLiteral("Connect successful") : QString::fromUtf8("Успешное соединение");
+    FieldsToControls();
+    ShowBox(QMessageBox::Information, QStringLiteral("Connect successful!"),
+            QString::fromUtf8("Успешное соединение!"));
+}
+
+void CNetDlg::OnConnectionClosed()
+{
+    FieldsFromControls();
+    m_btnStart->setEnabled(false);
+    if (m_nType == 0)
+        m_strServer = English ? QStringLiteral("Connect closed") : QString::fromUtf8("Соединение разорвано");
+    FieldsToControls();
+    ShowBox(QMessageBox::Warning, QStringLiteral("Connect closed"), QString::fromUtf8("Соединение разорвано"));
+}

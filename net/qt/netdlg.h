@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include <string>
+
+class CGameDlg;
+class CNetSocket;
+class QButtonGroup;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// "Game in Network": shows this machine's name and address, lets the player
+// be the server (listen) or the client (connect to a named server), and
+// ends with "Start Game" once a connection stands.
+class CNetDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CNetDlg(QWidget* parent = nullptr);
+
+    int DoModal();
+    bool OnInitDialog();
+
+    // Called by the main window while the dialog is open.
+    void OnClientConnected();
+    void OnConnectionClosed();
+
+    void OnServer();
+    void OnClient();
+    void OnConnect();
+
+    std::string m_strLastServer;
+    CNetSocket* m_pConnSocket = nullptr;     // not owned
+    CNetSocket* m_pListenSocket = nullptr;   // not owned
+    QComboBox* m_cbServer = nullptr;
+    QPushButton* m_btnStart = nullptr;
+    QPushButton* m_btnConnect = nullptr;
+    int m_nType = -1;   // 0 server, 1 client, -1 none chosen
+    QString m_strServer;
+
+    // The window whose Connected flag a new choice of role clears; not owned.
+    CGameDlg* m_pGameDlg = nullptr;
+
+    QPushButton* m_btnCancel = nullptr;
+    QLineEdit* m_editHost = nullptr;
+    QLineEdit* m_editAddress = nullptr;
+    QLabel* m_lblHost = nullptr;
+    QLabel* m_lblAddress = nullptr;
+    QLabel* m_lblServer = nullptr;
+    QLabel* m_icon = nullptr;
+    QGroupBox* m_grpType = nullptr;
+    QRadioButton* m_rbServer = nullptr;
+    QRadioButton* m_rbClient = nullptr;
+
+private:
+    void FieldsFromControls();
+    void FieldsToControls();
+    void SetTexts(bool english);
+    void FillHostFields();
+    void CloseBoth();
+    int ShowBox(int icon, const QString& english, const QString& russian);
+
+    QButtonGroup* m_group = nullptr;
+    bool m_bInitialised = false;
+};

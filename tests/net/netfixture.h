@@ -1,0 +1,204 @@
+#pragma once
+
+// What the network tests share: the main window on a profile of its own, a
+// player who answers every window the way the test says, and a partner
+// machine played by the test in raw bytes.
+
+#include "game/globals.h"
+#include "game/player.h"
+#include "game/sound.h"
+#include "net/netmsg.h"
+#include "net/qt/netdlg.h"
+#include "store/profile.h"
+#include "store/qt/qsettingsprofile.h"
+#include "store/settings.h"
+#include "ui/gamedlg.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPointer>
+#include <QSettings>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+// Looks at the active modal window every few milliseconds: a message box is
+// noted and closed with OK; any other window goes to the handler set for
+// it. Every action runs from a queued call, so a window that opens another
+// inside its action never stops the pilot.
+class CPilot : public QObject {
+public:
+    QStringList m_boxes;   // texts of the message boxes, in the order they came
+    std::function<void(QWidget*)> m_onWindow;
+
+    CPilot()
+    {
+        m_timer.setInterval(10);
+        connect(&m_timer, &QTimer::timeout, this, [this] { Tick(); });
+        m_timer.start();
+    }
+
+    // Runs `act` later from the event loop, once per window and step.
+    void Later(std::function<void()> act)
+    {
+        m_bPending = true;
+        QTimer::singleShot(0, this, [this, act] {
+            m_bPending = false;
+            act();
+        });
+    }
+
+private:
+    void Tick()
+    {
+        QWidget* window = QApplication::activeModalWidget();
+        if (!window || m_bPending || !window->isVisible())
+            return;
+        if (auto* box = qobject_cast<QMessageBox*>(window)) {
+            if (m_lastBox == box)
+                return;
+            m_lastBox = box;
+            m_boxes << box->text();
+            QPointer<QMessageBox> guard(box);
+            Later([guard] {
+                if (guard)
+                    guard->done(QMessageBox::Ok);
+            });
+            return;
+        }
+        if (m_onWindow)
+            m_onWindow(window);
+    }
+
+    QTimer m_timer;
+    bool m_bPending = false;
+    QPointer<QMessageBox> m_lastBox;
+};
+
+// The other machine, speaking the wire bytes through a plain socket.
+class CPeer : public QObject {
+public:
+    QTcpSocket* m_socket = nullptr;
+    QByteArray m_received;
+    bool m_bClosed = false;
+    std::function<void()> m_onData;
+
+    explicit CPeer(QTcpSocket* socket = nullptr) { Adopt(socket ? socket : new QTcpSocket(this)); }
+
+    void ConnectToGame() { m_socket->connectToHost(QStringLiteral("127.0.0.1"), NET_PORT); }
+    void Send(const QByteArray& bytes)
+    {
+        m_socket->write(bytes);
+        m_socket->flush();
+    }
+    bool IsConnected() const { return m_socket->state() == QAbstractSocket::ConnectedState; }
+
+private:
+    void Adopt(QTcpSocket* socket)
+    {
+        m_socket = socket;
+        socket->setParent(this);
+        connect(socket, &QTcpSocket::readyRead, this, [this] {
+            m_received += m_socket->readAll();
+            if (m_onData)
+                m_onData();
+        });
+        connect(socket, &QTcpSocket::disconnected, this, [this] { m_bClosed = true; });
+    }
+};
+
+// A server played by the test: takes the program's connection as a peer.
+class CPeerServer : public QObject {
+public:
+    QTcpServer m_server;
+    std::unique_ptr<CPeer> m_peer;
+    std::function<void(QTcpSocket*)> m_onConnection;   // unset: keep it as m_peer
+
+    bool Listen() { return m_server.listen(QHostAddress::Any, NET_PORT); }
+
+    CPeerServer()
+    {
+        connect(&m_server, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* socket = m_server.nextPendingConnection()) {
+                if (m_onConnection)
+                    m_onConnection(socket);
+                else
+                    m_peer = std::make_unique<CPeer>(socket);
+            }
+        });
+    }
+};
+
+// The main window on a fresh profile, shown, with no game running.
+class CWindowUnderTest {
+public:
+    explicit CWindowUnderTest(bool english = true, bool tradition = true)
+    {
+        m_ini = m_dir.filePath(QStringLiteral("Tidebolt.ini"));
+        {
+            QSettings seed(m_ini, QSettings::IniFormat);
+            seed.setValue("Options/CompDelay", 0);
+            seed.setValue("Options/English", english ? 1 : 0);
+            seed.setValue("Options/Tradition", tradition ? 1 : 0);
+        }
+        m_profile = std::make_unique<CQSettingsProfile>(m_ini);
+        SetProfile(m_profile.get());
+        GameInProgress = 0;
+        MyTurn = 0;
+        QueueEnabled = 0;
+        PlayerOne.m_nWins = PlayerTwo.m_nWins = 0;
+        PlayerTwo.SetName("");
+        m_dlg = std::make_unique<CGameDlg>();
+        m_dlg->m_bShowSplash = false;
+        m_dlg->OnInitDialog();
+        m_dlg->show();
+    }
+
+    ~CWindowUnderTest()
+    {
+        m_dlg.reset();
+        SetProfile(nullptr);
+    }
+
+    CGameDlg* operator->() const { return m_dlg.get(); }
+    CGameDlg* get() const { return m_dlg.get(); }
+
+    // Checked state of a menu command, by its id.
+    bool IsChecked(int id) const
+    {
+        const auto* bar = m_dlg->findChild<QMenuBar*>();
+        for (QAction* top : bar->actions()) {
+            if (!top->menu())
+                continue;
+            for (QAction* item : top->menu()->actions())
+                if (item->data().toInt() == id)
+                    return item->isChecked();
+        }
+        return false;
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_ini;
+    std::unique_ptr<CQSettingsProfile> m_profile;
+    std::unique_ptr<CGameDlg> m_dlg;
+};
+
+inline void ClickLater(CPilot& pilot, QAbstractButton* button)
+{
+    QPointer<QAbstractButton> guard(button);
+    pilot.Later([guard] {
+        if (guard)
+            guard->click();
+    });
+}

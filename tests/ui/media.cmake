@@ -1,0 +1,10 @@
+# The wait cursor's file reader: plain C++, so it is built here on its own.
+tidebolt_test(tst_anifile
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_anifile.cpp ${CMAKE_SOURCE_DIR}/ui/anifile.cpp
+  LIBS Qt6::Gui)
+target_compile_definitions(tst_anifile PRIVATE TIDEBOLT_DATA_DIR="${CMAKE_SOURCE_DIR}/Data")
+
+tidebolt_test(tst_media
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_media.cpp
+  LIBS tidebolt_qt)
+target_compile_definitions(tst_media PRIVATE TIDEBOLT_DATA_DIR="${CMAKE_SOURCE_DIR}/Data")

@@ -1,0 +1,412 @@
+// A person playing the computer: the main window driven through its real
+// widgets, with the profile in a temporary folder.
+#include "game/gamerand.h"
+#include "game/globals.h"
+#include "game/player.h"
+#include "game/resources.h"
+#include "game/sound.h"
+#include "store/profile.h"
+#include "store/qt/qsettingsprofile.h"
+#include "store/settings.h"
+#include "support/modal.h"
+#include "ui/gamedlg.h"
+#include "ui/namedlg.h"
+#include "ui/pictures.h"
+#include "ui/resultdlg.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> g_sounds;
+void RecordSound(const char* file) { g_sounds.emplace_back(file); }
+
+QPoint CellCentre(const CPlayer& player, int row, int col)
+{
+    return {player.m_rcBoard.left + CELL_PITCH * col + 13, player.m_rcBoard.top + CELL_PITCH * row + 13};
+}
+
+std::vector<signed char> Grid(const signed char (&grid)[BOARD_CELLS])
+{
+    return std::vector<signed char>(grid, grid + BOARD_CELLS);
+}
+
+QRgb Rgb(COLORREF c) { return qRgb(GetRValue(c), GetGValue(c), GetBValue(c)); }
+
+} // namespace
+
+class TestGameDlg : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void wholeGameWonByClickingTheEnemyFleet();
+    void lostGameShowsTheComputersSurvivingShips();
+    void computerMayOpenTheGame();
+    void clicksThatChangeNothing_data();
+    void clicksThatChangeNothing();
+    void enterShootsAtTheCellUnderThePointer();
+    void escapeWithoutBattleEndsAtOnce();
+    void escapeDuringBattleAsksFirst_data();
+    void escapeDuringBattleAsksFirst();
+    void cancelledNameDialogKeepsTheBattle();
+    void changedNameResetsTheTallies_data();
+    void changedNameResetsTheTallies();
+    void frameBeforeTheFirstGameIsEmpty();
+    void waitingShowsPleaseWait();
+    void titleAndMenuFollowTheMode_data();
+    void titleAndMenuFollowTheMode();
+    void helpKeyIsDeadWhileBusy();
+
+private:
+    void StartGame(const QString& name = "Player");
+    void Click(QPoint p) { QTest::mouseClick(m_dlg->ClientArea(), Qt::LeftButton, {}, p); }
+    QSettings Stored() const { return QSettings(m_ini, QSettings::IniFormat); }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_ini;
+    std::unique_ptr<CQSettingsProfile> m_profile;
+    std::unique_ptr<CGameDlg> m_dlg;
+};
+
+void TestGameDlg::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_ini = m_dir->filePath("Tidebolt.ini");
+    {
+        QSettings seed(m_ini, QSettings::IniFormat);
+        seed.setValue("Options/CompDelay", 0);  // the computer answers at once
+        seed.setValue("Options/English", 1);
+    }
+    m_profile = std::make_unique<CQSettingsProfile>(m_ini);
+    SetProfile(m_profile.get());
+    g_sounds.clear();
+    SetSoundHook(RecordSound);
+    GameInProgress = 0;
+    MyTurn = 0;
+    PlayerOne.m_nWins = PlayerTwo.m_nWins = 0;
+    m_dlg = std::make_unique<CGameDlg>();
+    m_dlg->m_bShowSplash = false;
+    m_dlg->OnInitDialog();
+    GameSrand(7);
+    m_dlg->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_dlg.get()));
+}
+
+void TestGameDlg::cleanup()
+{
+    m_dlg.reset();
+    SetSoundHook(nullptr);
+    SetProfile(nullptr);
+    m_profile.reset();
+    m_dir.reset();
+}
+
+void TestGameDlg::StartGame(const QString& name)
+{
+    WhenModal<CNameDlg>([name](CNameDlg* dlg) {
+        auto* combo = dlg->findChild<QComboBox*>();
+        combo->setEditText(name);
+        QTest::keyClick(combo, Qt::Key_Return);
+    });
+    m_dlg->NewGame();
+}
+
+void TestGameDlg::wholeGameWonByClickingTheEnemyFleet()
+{
+    StartGame();
+    QVERIFY(GameInProgress);
+    QVERIFY(MyTurn);
+    bool winShown = false;
+    WhenModal<CWinDlg>([&winShown](CWinDlg* dlg) {
+        winShown = true;
+        FindButton(dlg, "OK")->click();
+    });
+    // Every deck is a hit, so under the traditional rule the human keeps the turn.
+    for (int cell = 0; cell < BOARD_CELLS && GameInProgress; ++cell) {
+        if (PlayerTwo.m_fleet[cell] == CELL_SHIP)
+            Click(CellCentre(PlayerTwo, cell / 10, cell % 10));
+    }
+    QVERIFY(winShown);
+    QVERIFY(!GameInProgress);
+    QVERIFY(PlayerTwo.AllSunk());
+    QCOMPARE(PlayerOne.m_nWins, 1);
+    QCOMPARE(g_sounds.back(), std::string(SOUND_WIN));
+    QCOMPARE(m_dlg->m_records.GetName(0), std::string("Player"));
+    QCOMPARE(m_dlg->m_records.GetWins(0), 1);
+    // The table reaches the profile at once, not only when the program ends.
+    QSettings stored = Stored();
+    QCOMPARE(stored.value("Records/count").toInt(), 1);
+    QCOMPARE(stored.value("Records/N0").toString(), QString("Player"));
+    QCOMPARE(stored.value("Records/w0").toInt(), 999);
+    QCOMPARE(stored.value("Records/s0").toInt(), 999);  // one point at level 1
+}
+
+void TestGameDlg::lostGameShowsTheComputersSurvivingShips()
+{
+    Level = 3;
+    StartGame();
+    bool loseShown = false;
+    WhenModal<CLoseDlg>([&loseShown](CLoseDlg* dlg) {
+        loseShown = true;
+        FindButton(dlg, "OK")->click();
+    });
+    // Miss after miss: every miss hands the computer its turn.
+    for (int cell = 0; cell < BOARD_CELLS && GameInProgress; ++cell) {
+        if (PlayerTwo.m_fleet[cell] == CELL_WATER)
+            Click(CellCentre(PlayerTwo, cell / 10, cell % 10));
+    }
+    QVERIFY(loseShown);
+    QVERIFY(PlayerOne.AllSunk());
+    QCOMPARE(PlayerTwo.m_nWins, 1);
+    QCOMPARE(g_sounds.back(), std::string(SOUND_LOSE));
+    QCOMPARE(m_dlg->m_records.GetLosses(0), 1);
+    QCOMPARE(m_dlg->m_records.GetScore(0), -10);
+    QCOMPARE(Stored().value("Records/l0").toInt(), 999);
+
+    const QImage frame = m_dlg->RenderScene();
+    const QImage shown = Picture(IDB_SHOWN).toImage();
+    int revealed = 0;
+    for (int cell = 0; cell < BOARD_CELLS; ++cell) {
+        if (PlayerTwo.m_view[cell] != CELL_SHOWN)
+            continue;
+        ++revealed;
+        const QPoint corner(PlayerTwo.m_rcBoard.left + CELL_PITCH * (cell % 10) + 1,
+                            PlayerTwo.m_rcBoard.top + CELL_PITCH * (cell / 10) + 1);
+        QCOMPARE(frame.pixel(corner + QPoint(12, 12)), shown.pixel(12, 12));
+    }
+    QCOMPARE(revealed, 20);  // no deck of the computer was ever hit
+}
+
+void TestGameDlg::computerMayOpenTheGame()
+{
+    // Some seed makes the computer's draw even: it then shoots inside the
+    // start of the battle, before the player can click.
+    bool opened = false;
+    for (unsigned seed = 1; seed < 60 && !opened; ++seed) {
+        GameSrand(seed);
+        StartGame();
+        const auto shots = std::count_if(PlayerOne.m_fleet, PlayerOne.m_fleet + BOARD_CELLS,
+                                         [](signed char c) { return c == CELL_MISS || c >= CELL_HIT; });
+        opened = shots > 0;
+        QVERIFY(MyTurn);
+        QVERIFY(GameInProgress);
+    }
+    QVERIFY(opened);
+}
+
+void TestGameDlg::clicksThatChangeNothing_data()
+{
+    QTest::addColumn<int>("dx");
+    QTest::addColumn<int>("dy");
+    QTest::addColumn<bool>("shootFirst");
+    QTest::newRow("vertical grid line") << 26 * 3 << 13 << false;
+    QTest::newRow("horizontal grid line") << 13 << 26 * 4 << false;
+    QTest::newRow("board's top-left corner") << 0 << 0 << false;
+    QTest::newRow("beside the board") << -30 << 40 << false;
+    QTest::newRow("a cell already shot") << 13 << 13 << true;
+}
+
+void TestGameDlg::clicksThatChangeNothing()
+{
+    QFETCH(int, dx);
+    QFETCH(int, dy);
+    QFETCH(bool, shootFirst);
+    StartGame();
+    const QPoint p(PlayerTwo.m_rcBoard.left + dx, PlayerTwo.m_rcBoard.top + dy);
+    if (shootFirst)
+        Click(p);
+    const auto enemy = Grid(PlayerTwo.m_fleet);
+    const auto mine = Grid(PlayerOne.m_fleet);
+    QVERIFY(MyTurn);
+    Click(p);
+    QCOMPARE(Grid(PlayerTwo.m_fleet), enemy);
+    QCOMPARE(Grid(PlayerOne.m_fleet), mine);  // the computer did not shoot either
+    QVERIFY(MyTurn);
+}
+
+void TestGameDlg::enterShootsAtTheCellUnderThePointer()
+{
+    StartGame();
+    const QPoint cell = CellCentre(PlayerTwo, 4, 6);
+    QCursor::setPos(m_dlg->ClientArea()->mapToGlobal(cell));
+    if (QCursor::pos() != m_dlg->ClientArea()->mapToGlobal(cell))
+        QSKIP("this platform cannot place the pointer");
+    QCOMPARE(PlayerTwo.m_view[46], CELL_WATER);
+    QTest::keyClick(m_dlg.get(), Qt::Key_Return);
+    QVERIFY(PlayerTwo.m_view[46] != CELL_WATER);
+
+    const auto before = Grid(PlayerTwo.m_fleet);
+    QCursor::setPos(m_dlg->ClientArea()->mapToGlobal(QPoint(5, 5)));
+    QTest::keyClick(m_dlg.get(), Qt::Key_Return);
+    QCOMPARE(Grid(PlayerTwo.m_fleet), before);
+}
+
+void TestGameDlg::escapeWithoutBattleEndsAtOnce()
+{
+    QSignalSpy finished(m_dlg.get(), &QDialog::finished);
+    QTest::keyClick(m_dlg.get(), Qt::Key_Escape);
+    QCOMPARE(finished.count(), 1);
+    // Ending writes the settings and the table, also when nothing changed.
+    QSettings stored = Stored();
+    QCOMPARE(stored.value("Options/Level").toInt(), 1);
+    QCOMPARE(stored.value("Options/Name").toString(), QString("Player"));
+    QCOMPARE(stored.value("Records/count").toInt(), 0);
+}
+
+void TestGameDlg::escapeDuringBattleAsksFirst_data()
+{
+    QTest::addColumn<bool>("agree");
+    QTest::newRow("Cancel keeps playing") << false;
+    QTest::newRow("OK ends the program") << true;
+}
+
+void TestGameDlg::escapeDuringBattleAsksFirst()
+{
+    QFETCH(bool, agree);
+    StartGame();
+    QSignalSpy finished(m_dlg.get(), &QDialog::finished);
+    QString question;
+    WhenModal<QMessageBox>([&question, agree](QMessageBox* box) {
+        question = box->text();
+        box->button(agree ? QMessageBox::Ok : QMessageBox::Cancel)->click();
+    });
+    QTest::keyClick(m_dlg.get(), Qt::Key_Escape);
+    QCOMPARE(question, QString("Do you want exit game?"));
+    QCOMPARE(finished.count(), agree ? 1 : 0);
+    QCOMPARE(bool(GameInProgress), true);
+    QCOMPARE(Stored().contains("Options/Level"), agree);
+}
+
+void TestGameDlg::cancelledNameDialogKeepsTheBattle()
+{
+    StartGame();
+    Click(CellCentre(PlayerTwo, 9, 9));
+    const auto enemy = Grid(PlayerTwo.m_view);
+    const auto mine = Grid(PlayerOne.m_fleet);
+    WhenModal<CNameDlg>([](CNameDlg* dlg) { QTest::keyClick(dlg, Qt::Key_Escape); });
+    m_dlg->NewGame();
+    QVERIFY(GameInProgress);
+    QVERIFY(MyTurn);
+    QCOMPARE(m_dlg->Busy, (unsigned char)0);
+    QCOMPARE(Grid(PlayerTwo.m_view), enemy);
+    QCOMPARE(Grid(PlayerOne.m_fleet), mine);
+}
+
+void TestGameDlg::changedNameResetsTheTallies_data()
+{
+    QTest::addColumn<QString>("next");
+    QTest::addColumn<int>("humanWins");
+    QTest::addColumn<int>("computerWins");
+    QTest::newRow("same name keeps them") << "Player" << 3 << 2;
+    QTest::newRow("another name clears them") << "Marina" << 0 << 0;
+    QTest::newRow("names differ in case") << "player" << 0 << 0;
+}
+
+void TestGameDlg::changedNameResetsTheTallies()
+{
+    QFETCH(QString, next);
+    QFETCH(int, humanWins);
+    QFETCH(int, computerWins);
+    StartGame("Player");
+    PlayerOne.m_nWins = 3;
+    PlayerTwo.m_nWins = 2;
+    StartGame(next);
+    QCOMPARE(PlayerOne.m_nWins, humanWins);
+    QCOMPARE(PlayerTwo.m_nWins, computerWins);
+    QCOMPARE(QString::fromStdString(PlayerOne.GetName()), next);
+}
+
+void TestGameDlg::frameBeforeTheFirstGameIsEmpty()
+{
+    const QImage frame = m_dlg->RenderScene();
+    for (const QPoint p : {CellCentre(PlayerTwo, 0, 0), CellCentre(PlayerOne, 5, 5),
+                           QPoint(BoardFrame.left, BoardFrame.top),
+                           QPoint(BoardFrame.right - 1, BoardFrame.bottom - 1)})
+        QCOMPARE(frame.pixel(p), Rgb(BackgroundColour));
+    QCOMPARE(frame.pixel(FRAME_X, FRAME_Y + 100), qRgb(0, 0, 0));  // the frame's border
+}
+
+void TestGameDlg::waitingShowsPleaseWait()
+{
+    StartGame();
+    m_dlg->Waiting = 1;
+    const QImage frame = m_dlg->RenderScene();
+    m_dlg->Waiting = 0;
+    int text = 0;
+    bool sea = false;
+    for (int y = BoardFrame.top; y < BoardFrame.bottom; ++y) {
+        for (int x = BoardFrame.left; x < BoardFrame.right; ++x) {
+            text += frame.pixel(x, y) == qRgb(0, 200, 250);
+            sea = sea || frame.pixel(x, y) == qRgb(0, 102, 200);
+        }
+    }
+    QVERIFY(!sea);  // the boards are not drawn
+    QVERIFY(text > 20);
+    // The words stand from the middle of the frame onwards.
+    QCOMPARE(frame.pixel(BoardFrame.Width() / 4, BoardFrame.Height() / 4), Rgb(BackgroundColour));
+}
+
+void TestGameDlg::titleAndMenuFollowTheMode_data()
+{
+    QTest::addColumn<int>("role");
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<bool>("newGameEnabled");
+    QTest::newRow("computer") << 0 << true << "Tidebolt" << true;
+    QTest::newRow("server") << 1 << true << "Tidebolt [ Server ]" << true;
+    QTest::newRow("client") << 2 << true << "Tidebolt [ Client ]" << false;
+    QTest::newRow("сервер") << 1 << false << "Tidebolt [ Сервер ]" << true;
+    QTest::newRow("клиент") << 2 << false << "Tidebolt [ Клиент ]" << false;
+}
+
+void TestGameDlg::titleAndMenuFollowTheMode()
+{
+    QFETCH(int, role);
+    QFETCH(bool, english);
+    QFETCH(QString, title);
+    QFETCH(bool, newGameEnabled);
+    m_dlg->NetRole = role;
+    English = english;
+    m_dlg->SetLanguage(english);
+    QCOMPARE(m_dlg->windowTitle(), title);
+    QMenuBar* bar = m_dlg->findChild<QMenuBar*>();
+    QMenu* game = bar->actions().first()->menu();
+    QCOMPARE(bar->actions().first()->text(), QString(english ? "Game" : "Игра"));
+    const auto items = game->actions();
+    QCOMPARE(items[0]->text(), QString(english ? "New game" : "Новая"));
+    QCOMPARE(items[0]->isEnabled(), newGameEnabled);
+    QCOMPARE(items[3]->isChecked(), role == 0);  // "Game with computer"
+    QCOMPARE(items[4]->isChecked(), role != 0);  // "Game in Network"
+    m_dlg->NetRole = 0;
+}
+
+void TestGameDlg::helpKeyIsDeadWhileBusy()
+{
+    m_dlg->Busy = 1;
+    bool opened = false;
+    WhenModal<QMessageBox>([&opened](QMessageBox* box) { opened = true; box->accept(); }, 300);
+    QTest::keyClick(m_dlg.get(), Qt::Key_F1);
+    QTest::qWait(400);
+    QVERIFY(!opened);
+    m_dlg->Busy = 0;
+    QString title;
+    WhenModal<QMessageBox>([&title](QMessageBox* box) { title = box->windowTitle(); box->accept(); });
+    QTest::keyClick(m_dlg.get(), Qt::Key_F1);
+    QCOMPARE(title, QString("Help"));
+}
+
+QTEST_MAIN(TestGameDlg)
+#include "tst_gamedlg.moc"

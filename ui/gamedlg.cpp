@@ -1,0 +1,345 @@
+#include "ui/gamedlg.h"
+
+#include "game/globals.h"
+#include "game/player.h"
+#include "game/resources.h"
+#include "net/qt/netsocket.h"
+#include "store/settings.h"
+#include "ui/aboutdlg.h"
+#include "ui/dialogids.h"
+#include "ui/animatedcursor.h"
+#include "ui/optionsdlg.h"
+#include "ui/pictures.h"
+#include "ui/scoresdlg.h"
+
+#include <QCloseEvent>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+// The client area below the menu bar: it paints the frame and hands the
+// clicks to the window, in its own coordinates.
+class CBoardView : public QWidget {
+public:
+    explicit CBoardView(CGameDlg* dlg) : QWidget(dlg), m_dlg(dlg)
+    {
+        setFixedSize(MAIN_CLIENT_WIDTH, MAIN_CLIENT_HEIGHT);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setMouseTracking(true);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        m_dlg->PaintClient(painter);
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        if (event->button() == Qt::LeftButton)
+            m_dlg->OnLButtonUp(0, event->position().toPoint().x(), event->position().toPoint().y());
+    }
+    void enterEvent(QEnterEvent*) override { m_dlg->UpdateCursor(); }
+
+private:
+    CGameDlg* m_dlg;
+};
+
+namespace {
+
+struct MenuItem {
+    int id;              // 0: separator
+    const char* english;
+    const char* russian;
+};
+
+const MenuItem kGameMenu[] = {
+    {ID_GAME_NEWGAME, "New game", "Новая"},
+    {ID_GAME_SCORES, "Scores", "10 чемпионов"},
+    {0, nullptr, nullptr},
+    {ID_GAME_COMPUTER, "Game with computer", "Игра с компьютером"},
+    {ID_GAME_NETWORK, "Game in Network", "Игра по сети"},
+    {0, nullptr, nullptr},
+    {ID_GAME_EXIT, "Exit", "Выход"},
+};
+
+const MenuItem kHelpMenu[] = {
+    {ID_HELP_HELP, "Help", "Помощь"},
+    {ID_HELP_ABOUT, "About", "Про автора"},
+};
+
+const char* const kHelpEnglish =
+    "Game->New game\t-  start new game\nGame->Scores  \t-  open window Scores\nGame->Exit    \t-  exit game\n\n"
+    "Options            \t-  open window Options\n  >>Difficulty     \t-  difficulty game\n"
+    "  >>Language       \t-  language the game\n  >>Tradition      \t-  tradition game\n"
+    "  >>Auto put mimo  \t-  auto put mimo if to get\n  >>Number of ships\t-  show number of ships\n"
+    "  >>Play sound     \t-  sound support\n\nHelp->Help     \t-  open this window\n"
+    "Help->About    \t-  autor this game\n\n    Hot keys:\nF1 \t-  open window Help\n"
+    "F2 \t-  start new game\nF3 \t-  open window Scores\nEsc\t-  exit game\n\n\t           Good luck.";
+
+const char* const kHelpRussian =
+    "Игра->Новая              -  Начать новую игру\nИгра->10 чемпионов -  Лучшая десятка\n"
+    "Игра->Выход              -  Покинуть игру\n\nОпции             -  Нстройки игры\n"
+    "  >>Сложность     -  сложность игры\n  >>Язык          -  язык игры\n"
+    "  >>Традиционная игра - при попадании стреляеш еще раз \n"
+    "  >>Автоматичкая растановка промахов - ставить промахи вокруг\n"
+    "                                       сбитых кораблей\n"
+    "  >>Показывать число живых кораблей - таблица еще живых кораблей\n"
+    "  >>Озвучивать игру     - в прямом смысле\n\nПомощь->Помощь     -  Показывает это окно\n"
+    "Помощь->Про автора -  Создатель этой игры\n\n    Горячие клавиши:\nF1 \t-  Показывает это окно\n"
+    "F2 \t-  Начать новую игру\nF3 \t-  Лучшая десятка\nEsc\t-  Покинуть игру\n\n\t\t           Удачи.";
+
+enum { HOTKEY_NEWGAME = 0, HOTKEY_SCORES = 1 };
+
+} // namespace
+
+CGameDlg::CGameDlg(QWidget* parent) : QDialog(parent)
+{
+    m_hIcon = Icon(IDI_TIDEBOLT);
+    setWindowIcon(m_hIcon);
+    setWindowTitle("Tidebolt");
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+    m_menuBar = new QMenuBar(this);
+    m_menuBar->setNativeMenuBar(false);  // the boards are pixel-placed below it
+    m_client = new CBoardView(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(m_menuBar);
+    layout->addWidget(m_client);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // F2 and F3 belong to the game only while its window is active: a
+    // window-wide shortcut is dead while one of its modal windows is open.
+    m_keyNewGame = new QShortcut(QKeySequence(Qt::Key_F2), this);
+    m_keyNewGame->setContext(Qt::WindowShortcut);
+    connect(m_keyNewGame, &QShortcut::activated, this, [this] { OnHotKey(HOTKEY_NEWGAME); });
+    m_keyScores = new QShortcut(QKeySequence(Qt::Key_F3), this);
+    m_keyScores->setContext(Qt::WindowShortcut);
+    connect(m_keyScores, &QShortcut::activated, this, [this] { OnHotKey(HOTKEY_SCORES); });
+
+    m_connSocket = std::make_unique<CNetSocket>();
+    m_listenSocket = std::make_unique<CNetSocket>();
+    WaitCursor = new CAnimatedCursor(this);
+    BuildMenu(English != 0);
+}
+
+CGameDlg::~CGameDlg()
+{
+    // The dispatch thread must not outlive the window it posts to.
+    StopNetDispatch();
+    QueueEnabled = 0;
+    m_listenSocket.reset();
+    m_connSocket.reset();
+}
+
+void CGameDlg::BuildMenu(bool english)
+{
+    m_menuBar->clear();
+    const auto addItems = [this, english](QMenu* menu, const MenuItem* items, size_t count) {
+        for (size_t i = 0; i < count; ++i) {
+            if (items[i].id == 0) {
+                menu->addSeparator();
+                continue;
+            }
+            const int id = items[i].id;
+            QAction* action = menu->addAction(QString::fromUtf8(english ? items[i].english : items[i].russian));
+            action->setData(id);
+            connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+        }
+    };
+    QMenu* game = m_menuBar->addMenu(english ? "Game" : "Игра");
+    addItems(game, kGameMenu, std::size(kGameMenu));
+    QAction* options = m_menuBar->addAction(english ? "Options" : "Опции");
+    options->setData(ID_OPTIONS);
+    connect(options, &QAction::triggered, this, [this] { OnCommand(ID_OPTIONS); });
+    QMenu* help = m_menuBar->addMenu(english ? "Help" : "Помощь");
+    addItems(help, kHelpMenu, std::size(kHelpMenu));
+}
+
+void CGameDlg::SetLanguage(bool english)
+{
+    BuildMenu(english);
+    UpdateModeUI();
+}
+
+void CGameDlg::UpdateModeUI()
+{
+    const auto findAction = [this](int id) -> QAction* {
+        for (QAction* top : m_menuBar->actions()) {
+            if (top->data().toInt() == id)
+                return top;
+            if (!top->menu())
+                continue;
+            for (QAction* item : top->menu()->actions()) {
+                if (item->data().toInt() == id)
+                    return item;
+            }
+        }
+        return nullptr;
+    };
+    QAction* computer = findAction(ID_GAME_COMPUTER);
+    QAction* network = findAction(ID_GAME_NETWORK);
+    QAction* newGame = findAction(ID_GAME_NEWGAME);
+    computer->setCheckable(true);
+    network->setCheckable(true);
+    computer->setChecked(NetRole == 0);
+    network->setChecked(NetRole != 0);
+    if (NetRole == 3)
+        return;  // the network dialog is open: title and "New game" stay as they were
+    newGame->setEnabled(NetRole != 2);
+    if (NetRole == 1)
+        setWindowTitle(English ? "Tidebolt [ Server ]" : "Tidebolt [ Сервер ]");
+    else if (NetRole == 2)
+        setWindowTitle(English ? "Tidebolt [ Client ]" : "Tidebolt [ Клиент ]");
+    else
+        setWindowTitle("Tidebolt");
+}
+
+void CGameDlg::OnCommand(int id)
+{
+    switch (id) {
+    case ID_GAME_NEWGAME: NewGame(); break;
+    case ID_GAME_SCORES: ShowScores(); break;
+    case ID_GAME_COMPUTER: GameWithComputer(); break;
+    case ID_GAME_NETWORK: ShowNetGame(); break;
+    case ID_GAME_EXIT: OnCancel(); break;
+    case ID_OPTIONS: ShowOptions(); break;
+    case ID_HELP_HELP: ShowHelp(); break;
+    case ID_HELP_ABOUT: ShowAbout(); break;
+    case ID_SYS_ABOUT: CAboutDlg(this).DoModal(); break;
+    default: break;
+    }
+}
+
+void CGameDlg::OnHotKey(int id)
+{
+    if (Busy)
+        return;
+    if (id == HOTKEY_NEWGAME) {
+        // A client's games are opened by its server, as its grayed menu item says.
+        if (NetRole == 2)
+            return;
+        NewGame();
+    } else if (id == HOTKEY_SCORES) {
+        ShowScores();
+    }
+}
+
+void CGameDlg::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_F1:
+        if (!Busy)
+            ShowHelp();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        OnOK();
+        return;
+    case Qt::Key_Escape:
+        OnCancel();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+void CGameDlg::OnOK()
+{
+    const QPoint p = m_client->mapFromGlobal(QCursor::pos());
+    OnLButtonUp(0, p.x(), p.y());
+}
+
+void CGameDlg::OnCancel()
+{
+    ConfirmExit();
+}
+
+void CGameDlg::reject()
+{
+    OnCancel();
+}
+
+void CGameDlg::accept()
+{
+    OnOK();
+}
+
+void CGameDlg::closeEvent(QCloseEvent* event)
+{
+    if (m_bClosing) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    if (m_bInComputerTurn) {
+        m_bCloseRequested = true;  // asked once the computer has finished its turn
+        return;
+    }
+    ConfirmExit();
+}
+
+void CGameDlg::ConfirmExit()
+{
+    if (GameInProgress) {
+        QMessageBox box(QMessageBox::Question, "Tidebolt",
+                        English ? "Do you want exit game?" : "Выйти из игры?",
+                        QMessageBox::Ok | QMessageBox::Cancel, this);
+        if (box.exec() != QMessageBox::Ok)
+            return;
+    }
+    SaveSettings();
+    m_records.SaveRecords();
+    m_bClosing = true;
+    done(QDialog::Accepted);
+}
+
+void CGameDlg::ShowHelp()
+{
+    Busy = 1;
+    QMessageBox box(QMessageBox::NoIcon, English ? "Help" : "Помощь",
+                    QString::fromUtf8(English ? kHelpEnglish : kHelpRussian), QMessageBox::Ok, this);
+    box.exec();
+    Busy = 0;
+    Redraw();
+}
+
+void CGameDlg::ShowAbout()
+{
+    Busy = 1;
+    CAboutDlg(this).DoModal();
+    Busy = 0;
+}
+
+void CGameDlg::ShowOptions()
+{
+    Busy = 1;
+    const unsigned char englishBefore = English;
+    const unsigned char traditionBefore = Tradition;
+    COptionsDlg dlg(this);
+    if (dlg.DoModal() == IDOK) {
+        if (English != englishBefore)
+            SetLanguage(English != 0);
+        ApplyOptions(dlg.m_bNewGame != 0, traditionBefore);
+    }
+    Busy = 0;
+}
+
+void CGameDlg::ShowScores()
+{
+    Busy = 1;
+    auto* dlg = new CScoresDlg(this, &m_records);
+    for (int i = 0; i < m_records.GetCount(); ++i)
+        dlg->AddRow(m_records.GetName(i), m_records.GetWins(i), m_records.GetLosses(i), m_records.GetScore(i));
+    // Otherwise F1 to F3 would stay dead until some other window cleared the flag.
+    connect(dlg, &QDialog::finished, this, [this] { Busy = 0; });
+    dlg->show();
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QDialog>
+#include <QIcon>
+
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// The "Options" dialog: level, rule, ship-count table, sound, language and
+// the computer's delay. Its own texts follow the language chosen in it at
+// once; the settings change only on OK.
+class COptionsDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit COptionsDlg(QWidget* parent = nullptr);
+
+    int DoModal();
+    void OnInitDialog();
+    void SetRussianTexts();
+    void SetEnglishTexts();
+    void OnOK();
+
+    QLabel* m_stcFlag = nullptr;
+    int m_nLevel = 0;          // 0 Easy, 1 Normal, 2 Hard, -1 none
+    int m_bTradition = 0;
+    int m_bShowCount = 0;
+    int m_bSound = 0;
+    int m_nLanguage = 0;       // 0 Russian, 1 English, -1 none
+    unsigned int m_nDelay = 0;
+    unsigned char m_bNewGame = 0;
+    QIcon m_hFlagIcon;
+
+    QPushButton* m_btnOK = nullptr;
+    QPushButton* m_btnCancel = nullptr;
+    QGroupBox* m_grpLevel = nullptr;
+    QRadioButton* m_radEasy = nullptr;
+    QRadioButton* m_radNormal = nullptr;
+    QRadioButton* m_radHard = nullptr;
+    QCheckBox* m_chkTradition = nullptr;
+    QCheckBox* m_chkShowCount = nullptr;
+    QCheckBox* m_chkSound = nullptr;
+    QGroupBox* m_grpLanguage = nullptr;
+    QRadioButton* m_radRussian = nullptr;
+    QRadioButton* m_radEnglish = nullptr;
+    QLabel* m_stcNote = nullptr;
+    QLineEdit* m_edtDelay = nullptr;
+    QLabel* m_stcDelay = nullptr;
+
+public slots:
+    void accept() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void SetTexts(bool english);
+    // Fields to controls (false) or controls to fields with validation (true).
+    bool UpdateData(bool save);
+    bool ReadDelay();
+    void RefuseDelay(const QString& message);
+    bool NeedsNewGame() const;
+    bool ConfirmNewGame();
+
+    QButtonGroup* m_levelGroup = nullptr;
+    QButtonGroup* m_languageGroup = nullptr;
+    bool m_bInitDone = false;
+};

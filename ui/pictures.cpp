@@ -1,0 +1,32 @@
+#include "ui/pictures.h"
+
+#include <QHash>
+#include <QString>
+
+namespace {
+
+QString PicturePath(int resourceId)
+{
+    return QStringLiteral(":/res/%1.png").arg(resourceId);
+}
+
+}  // namespace
+
+const QPixmap& Picture(int resourceId)
+{
+    // Filled on the window's thread only; a failed load is cached too, so a
+    // missing picture is looked for once, not on every paint.
+    static QHash<int, QPixmap> cache;
+    auto it = cache.find(resourceId);
+    if (it == cache.end())
+        it = cache.insert(resourceId, QPixmap(PicturePath(resourceId)));
+    return it.value();
+}
+
+QIcon Icon(int resourceId)
+{
+    const QPixmap& picture = Picture(resourceId);
+    if (picture.isNull())
+        return QIcon();
+    return QIcon(picture);
+}

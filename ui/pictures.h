@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+// The program's pictures and icons by resource number (game/resources.h),
+// compiled in as :/res/<number>.png. Each is loaded once on first use and
+// kept for the run; a number without a picture gives an empty pixmap.
+const QPixmap& Picture(int resourceId);
+QIcon Icon(int resourceId);

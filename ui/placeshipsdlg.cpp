@@ -1,0 +1,197 @@
+#include "ui/placeshipsdlg.h"
+
+#include "game/globals.h"
+#include "store/settings.h"
+#include "ui/dialogids.h"
+#include "ui/dlgunits.h"
+#include "ui/qtdrawcontext.h"
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+
+constexpr int CLIENT_WIDTH = 501;
+constexpr int CLIENT_HEIGHT = 380;
+constexpr int BOARD_SHIFT = 350;   // this board stands that far left of player one's
+const CRect FRAME_RECT{11, 11, 11 + 374, 11 + 358};
+// Where player one's board stands once the main window has measured its frame.
+const CRect DEFAULT_MAIN_BOARD{405, 51, 665, 311};
+
+CRect BoardRectFromPlayerOne()
+{
+    CRect rc = PlayerOne.m_rcBoard;
+    // Before the main window has placed its boards the dialog still needs a board.
+    if (rc == CRect{})
+        rc = DEFAULT_MAIN_BOARD;
+    rc.left -= BOARD_SHIFT;
+    rc.right -= BOARD_SHIFT;
+    return rc;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* text, const char* objectName, const QRect& rc)
+{
+    auto* button = new QPushButton(QString::fromUtf8(text), parent);
+    button->setObjectName(QString::fromLatin1(objectName));
+    button->setGeometry(rc);
+    return button;
+}
+
+} // namespace
+
+CPlaceShipsDlg::CPlaceShipsDlg(QWidget* parent)
+    : QDialog(parent)
+{
+    setFixedSize(CLIENT_WIDTH, CLIENT_HEIGHT);
+    // Template order, which is also the tab order.
+    m_btnOK = MakeButton(this, "OK", "IDOK", DluRect(271, 7, 50, 14));
+    m_btnCancel = MakeButton(this, "Cancel", "IDCANCEL", DluRect(271, 52, 50, 14));
+    m_btnRandom = MakeButton(this, "Random", "IDC_RANDOM", DluRect(271, 29, 50, 14));
+    m_help = new QLabel(this);
+    m_help->setObjectName(QStringLiteral("IDC_HELPTEXT"));
+    m_help->setGeometry(DluRect(261, 71, 66, 94));
+    m_help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_help->setTextFormat(Qt::PlainText);
+    m_btnOK->setDefault(true);
+
+    connect(m_btnOK, &QPushButton::clicked, this, &CPlaceShipsDlg::OnOK);
+    connect(m_btnCancel, &QPushButton::clicked, this, &CPlaceShipsDlg::OnCancel);
+    connect(m_btnRandom, &QPushButton::clicked, this, &CPlaceShipsDlg::OnRandom);
+}
+
+int CPlaceShipsDlg::DoModal()
+{
+    return exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+}
+
+void CPlaceShipsDlg::OnInitDialog()
+{
+    m_bInitDone = true;
+    m_rcFrame = FRAME_RECT;
+    if (English) {
+        setWindowTitle(QStringLiteral("Placing ships"));
+        m_help->setText(QStringLiteral("Left MB :\n   Move\n\nRight MB :\n   Rotate"));
+    } else {
+        setWindowTitle(QStringLiteral("Расстановка кораблей"));
+        m_help->setText(QStringLiteral("Left MB :\n   Двигать\n\nRight MB :\n   Поворачивать"));
+    }
+    m_layout.m_rcBoard = BoardRectFromPlayerOne();
+    m_layout.Shuffle();
+    Redraw();
+    UpdateOK();
+}
+
+void CPlaceShipsDlg::OnOK()
+{
+    if (!m_layout.IsValid()) {
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tidebolt"), QStringLiteral("!"),
+                        QMessageBox::Ok, this);
+        box.exec();
+        return;
+    }
+    PlayerOne.TakePlacement(PlaceGrid);
+    QDialog::accept();
+}
+
+void CPlaceShipsDlg::OnCancel()
+{
+    QDialog::reject();
+}
+
+void CPlaceShipsDlg::OnRandom()
+{
+    m_layout.Shuffle();
+    Redraw();
+    UpdateOK();
+}
+
+void CPlaceShipsDlg::accept()
+{
+    OnOK();
+}
+
+void CPlaceShipsDlg::reject()
+{
+    OnCancel();
+}
+
+void CPlaceShipsDlg::UpdateOK()
+{
+    m_btnOK->setEnabled(m_layout.IsValid());
+}
+
+void CPlaceShipsDlg::Redraw()
+{
+    if (m_rcFrame.Width() <= 0 || m_rcFrame.Height() <= 0)
+        return;
+    if (m_frameImage.width() != m_rcFrame.Width() || m_frameImage.height() != m_rcFrame.Height())
+        m_frameImage = QImage(m_rcFrame.Width(), m_rcFrame.Height(), QImage::Format_RGB32);
+    {
+        QPainter painter(&m_frameImage);
+        painter.translate(-m_rcFrame.left, -m_rcFrame.top);
+        CQtDrawContext dc(painter);
+        dc.FillSolidRect(m_rcFrame, BackgroundColour);
+        m_layout.Draw(dc);
+        // The frame control's own thin black border.
+        painter.resetTransform();
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(Qt::black);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(0, 0, m_rcFrame.Width() - 1, m_rcFrame.Height() - 1);
+    }
+    update(m_rcFrame.left, m_rcFrame.top, m_rcFrame.Width(), m_rcFrame.Height());
+}
+
+void CPlaceShipsDlg::showEvent(QShowEvent* event)
+{
+    if (!m_bInitDone)
+        OnInitDialog();
+    QDialog::showEvent(event);
+}
+
+void CPlaceShipsDlg::paintEvent(QPaintEvent* event)
+{
+    QDialog::paintEvent(event);
+    if (m_frameImage.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawImage(m_rcFrame.left, m_rcFrame.top, m_frameImage);
+}
+
+void CPlaceShipsDlg::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        const QPoint pt = event->position().toPoint();
+        m_layout.PickShip(pt.x(), pt.y());
+    }
+    QDialog::mousePressEvent(event);
+}
+
+void CPlaceShipsDlg::mouseMoveEvent(QMouseEvent* event)
+{
+    if (event->buttons() & Qt::LeftButton) {
+        const QPoint pt = event->position().toPoint();
+        m_layout.DragTo(pt.x(), pt.y());
+        Redraw();
+        UpdateOK();
+    }
+    QDialog::mouseMoveEvent(event);
+}
+
+void CPlaceShipsDlg::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint pt = event->position().toPoint();
+    if (event->button() == Qt::LeftButton) {
+        m_layout.Drop();
+        Redraw();
+        UpdateOK();
+    } else if (event->button() == Qt::RightButton) {
+        m_layout.RotateAt(pt.x(), pt.y());
+        Redraw();
+        UpdateOK();
+    }
+    QDialog::mouseReleaseEvent(event);
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "game/shiplayout.h"
+
+#include <QDialog>
+#include <QImage>
+
+class QLabel;
+class QPushButton;
+
+// The dialog in which the player arranges the fleet by hand: drag with the
+// left button, turn with the right, "Random" for a fresh layout; OK hands a
+// valid layout to player one.
+class CPlaceShipsDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CPlaceShipsDlg(QWidget* parent = nullptr);
+
+    int DoModal();
+    void OnInitDialog();
+    void OnOK();
+    void OnCancel();
+    void OnRandom();
+
+    // The board, the frame and the off-screen picture of the frame.
+    void Redraw();
+    void UpdateOK();
+
+    CShipLayout m_layout;
+    CRect m_rcFrame;
+
+    QPushButton* m_btnOK = nullptr;
+    QPushButton* m_btnCancel = nullptr;
+    QPushButton* m_btnRandom = nullptr;
+    QLabel* m_help = nullptr;
+
+public slots:
+    void accept() override;
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QImage m_frameImage;
+    bool m_bInitDone = false;
+};

@@ -1,0 +1,190 @@
+#include "ui/scoresdlg.h"
+
+#include "store/records.h"
+#include "store/settings.h"
+#include "ui/dlgunits.h"
+
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int COLUMNS = 5;
+constexpr int NAME_COLUMN = 1;
+
+struct Column {
+    const char* english;
+    const char* russian;
+    int englishWidth;
+    int russianWidth;
+    Qt::Alignment alignment;
+};
+
+constexpr Column COLUMN_TABLE[COLUMNS] = {
+    {"№", "№", 30, 30, Qt::AlignRight},
+    {"Name", "Имя", 160, 160, Qt::AlignLeft},
+    {"Win", "Побед", 60, 50, Qt::AlignLeft},
+    {"Lose", "Поражений", 60, 70, Qt::AlignLeft},
+    {"Score", "Очки", 60, 60, Qt::AlignLeft},
+};
+
+const QColor TEXT_COLOUR(0, 0, 200);
+const QColor TEXT_BACKGROUND(220, 250, 250);
+
+} // namespace
+
+CScoresDlg::CScoresDlg(QWidget* parent, CRecordTable* records)
+    : QDialog(parent)
+    , m_pRecords(records)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    setFixedSize(DluX(263), DluY(135));
+
+    m_btnOK = new QPushButton(QStringLiteral("OK"), this);
+    m_btnOK->setGeometry(DluRect(106, 113, 50, 14));
+    m_btnOK->setDefault(true);
+    m_list = new QTreeWidget(this);
+    m_list->setGeometry(DluRect(7, 7, 249, 99));
+    m_btnDelete = new QPushButton(QStringLiteral("Delete"), this);
+    m_btnDelete->setGeometry(DluRect(205, 113, 50, 14));
+
+    m_list->setColumnCount(COLUMNS);
+    m_list->setRootIsDecorated(false);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setSortingEnabled(false);
+    m_list->header()->setSectionsClickable(false);
+    m_list->header()->setSectionsMovable(false);
+    m_list->header()->setStretchLastSection(false);
+
+    connect(m_btnOK, &QPushButton::clicked, this, &CScoresDlg::accept);
+    connect(m_btnDelete, &QPushButton::clicked, this, &CScoresDlg::OnDelete);
+    connect(m_list, &QTreeWidget::itemSelectionChanged, this, &CScoresDlg::OnClickList);
+
+    OnInitDialog();
+    InsertColumns();
+    InsertRows();
+    m_nRow = 0;
+}
+
+void CScoresDlg::SetRecords(CRecordTable* records)
+{
+    m_pRecords = records;
+    OnClickList();
+}
+
+void CScoresDlg::OnInitDialog()
+{
+    if (English) {
+        setWindowTitle(QStringLiteral("Top 10"));
+    } else {
+        m_btnDelete->setText(QString::fromUtf8("Удалить"));
+        setWindowTitle(QString::fromUtf8("Лучшая десятка"));
+    }
+    m_btnDelete->setEnabled(false);
+}
+
+void CScoresDlg::InsertColumns()
+{
+    QTreeWidgetItem* heading = m_list->headerItem();
+    const QFontMetrics metrics(m_list->header()->font());
+    for (int c = 0; c < COLUMNS; ++c) {
+        const Column& column = COLUMN_TABLE[c];
+        const QString text = QString::fromUtf8(English ? column.english : column.russian);
+        heading->setText(c, text);
+        heading->setTextAlignment(c, column.alignment | Qt::AlignVCenter);
+        // The template's widths, widened only where this font would cut a heading.
+        const int width = English ? column.englishWidth : column.russianWidth;
+        m_list->setColumnWidth(c, std::max(width, metrics.horizontalAdvance(text) + 16));
+    }
+}
+
+void CScoresDlg::InsertRows()
+{
+    for (int row = 0; row < CRecordTable::SHOWN; ++row) {
+        auto* item = new QTreeWidgetItem(m_list);
+        for (int c = 0; c < COLUMNS; ++c) {
+            item->setTextAlignment(c, COLUMN_TABLE[c].alignment | Qt::AlignVCenter);
+            item->setForeground(c, TEXT_COLOUR);
+            item->setBackground(c, TEXT_BACKGROUND);
+        }
+        item->setText(0, QString::number(row + 1));
+    }
+}
+
+void CScoresDlg::AddRow(const std::string& name, int wins, int losses, int score)
+{
+    QTreeWidgetItem* item = m_list->topLevelItem(m_nRow);
+    if (!item)
+        return;
+    item->setText(1, QString::fromStdString(name));
+    item->setText(2, QString::number(wins));
+    item->setText(3, QString::number(losses));
+    item->setText(4, QString::number(score));
+    ++m_nRow;
+    OnClickList();
+}
+
+void CScoresDlg::ClearRows()
+{
+    for (int row = 0; row < m_list->topLevelItemCount(); ++row) {
+        QTreeWidgetItem* item = m_list->topLevelItem(row);
+        for (int c = 1; c < COLUMNS; ++c)
+            item->setText(c, QString());
+    }
+    m_nRow = 0;
+}
+
+void CScoresDlg::FillFromTable()
+{
+    m_list->clearSelection();
+    ClearRows();
+    for (int i = 0; i < m_pRecords->GetCount(); ++i)
+        AddRow(m_pRecords->GetName(i), m_pRecords->GetWins(i), m_pRecords->GetLosses(i),
+               m_pRecords->GetScore(i));
+    OnClickList();
+}
+
+QString CScoresDlg::SelectedName() const
+{
+    const QList<QTreeWidgetItem*> selected = m_list->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text(NAME_COLUMN);
+}
+
+void CScoresDlg::OnClickList()
+{
+    m_btnDelete->setEnabled(m_pRecords && !SelectedName().isEmpty());
+}
+
+bool CScoresDlg::ConfirmDelete(const QString& name)
+{
+    const QString question = English
+        ? QStringLiteral("Delete the player \"%1\" from the table of records?").arg(name)
+        : QString::fromUtf8("Удалить игрока \"%1\" из таблицы рекордов?").arg(name);
+    const auto answer = QMessageBox::question(this, QStringLiteral("Tidebolt"), question,
+                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    return answer == QMessageBox::Yes;
+}
+
+void CScoresDlg::OnDelete()
+{
+    const QString name = SelectedName();
+    if (!m_pRecords || name.isEmpty() || !ConfirmDelete(name))
+        return;
+    // The player is looked up by name: the table may have changed since this
+    // window was filled, and a row number would then point at someone else.
+    const std::string player = name.toStdString();
+    for (int i = 0; i < m_pRecords->GetCount(); ++i) {
+        if (m_pRecords->GetName(i) == player) {
+            m_pRecords->Remove(i);
+            m_pRecords->SaveRecords();
+            break;
+        }
+    }
+    FillFromTable();
+}

@@ -1,0 +1,80 @@
+#include "ui/splashdlg.h"
+
+#include "game/resources.h"
+#include "ui/dialogids.h"
+#include "ui/dlgunits.h"
+#include "ui/pictures.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+CSplashDlg::CSplashDlg(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+{
+    setFixedSize(DluX(523), DluY(271));
+    m_timer.setSingleShot(true);
+    connect(&m_timer, &QTimer::timeout, this, &CSplashDlg::OnTimer);
+}
+
+int CSplashDlg::DoModal()
+{
+    return exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+}
+
+void CSplashDlg::OnInitDialog()
+{
+    m_bInitDone = true;
+    setWindowTitle(QStringLiteral("Tidebolt"));
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect rc = rect();
+        rc.moveCenter(screen->availableGeometry().center());
+        move(rc.topLeft());
+    }
+    m_timer.start(SHOW_MS);
+}
+
+void CSplashDlg::OnTimer()
+{
+    m_timer.stop();
+    accept();
+}
+
+void CSplashDlg::showEvent(QShowEvent* event)
+{
+    if (!m_bInitDone)
+        OnInitDialog();
+    QDialog::showEvent(event);
+}
+
+void CSplashDlg::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, Picture(IDB_SPLASH));
+}
+
+void CSplashDlg::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton) {
+        m_timer.stop();
+        accept();
+    }
+    QDialog::mousePressEvent(event);
+}
+
+void CSplashDlg::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_F1:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        m_timer.stop();
+        accept();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}

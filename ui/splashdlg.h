@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDialog>
+#include <QTimer>
+
+// The picture shown while the main window starts: it goes by itself after
+// three seconds, or at once on a click or a key.
+class CSplashDlg : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int SHOW_MS = 3000;
+
+    explicit CSplashDlg(QWidget* parent = nullptr);
+
+    int DoModal();
+    void OnInitDialog();
+    void OnTimer();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QTimer m_timer;
+    bool m_bInitDone = false;
+};

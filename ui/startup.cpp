@@ -1,0 +1,43 @@
+#include "ui/gamedlg.h"
+
+#include "game/gamerand.h"
+#include "game/globals.h"
+#include "game/player.h"
+#include "net/qt/netsocket.h"
+#include "store/settings.h"
+#include "ui/animatedcursor.h"
+#include "ui/datapath.h"
+#include "ui/splashdlg.h"
+
+#include <ctime>
+
+bool CGameDlg::OnInitDialog()
+{
+    StartNetDispatch();
+    if (m_bShowSplash)
+        CSplashDlg(this).DoModal();
+
+    // The frame control's rectangle shrunk by one pixel on each side.
+    BoardFrame = {FRAME_X + 1, FRAME_Y + 1, FRAME_X + FRAME_WIDTH - 1, FRAME_Y + FRAME_HEIGHT - 1};
+
+    BoardsShown = 0;
+    Name = "Player";
+    GameSrand(static_cast<unsigned int>(std::time(nullptr)));
+    Busy = 0;
+    PlayerTwo.InitBoardRect();
+    PlayerOne.InitBoardRect();
+
+    LoadSettings();
+    m_records.LoadRecords();
+
+    m_pNetDlg = nullptr;
+    NetRole = 0;
+    LocalReady = PeerReady = Waiting = 0;
+    Connected = BoardReceived = NameReceived = TallyReset = 0;
+    m_connSocket->pdlg = this;
+    m_listenSocket->pdlg = this;
+
+    SetLanguage(English != 0);
+    WaitCursor->LoadFromFile(DataFilePath("Data/APPSTART.ANI"));
+    return true;
+}
