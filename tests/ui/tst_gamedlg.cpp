@@ -11,6 +11,7 @@
 #include "support/modal.h"
 #include "ui/gamedlg.h"
 #include "ui/namedlg.h"
+#include "ui/optionsdlg.h"
 #include "ui/pictures.h"
 #include "ui/resultdlg.h"
 
@@ -69,6 +70,8 @@ private slots:
     void titleAndMenuFollowTheMode_data();
     void titleAndMenuFollowTheMode();
     void helpKeyIsDeadWhileBusy();
+    void optionsDuringABattle_data();
+    void optionsDuringABattle();
 
 private:
     void StartGame(const QString& name = "Player");
@@ -406,6 +409,58 @@ void TestGameDlg::helpKeyIsDeadWhileBusy()
     WhenModal<QMessageBox>([&title](QMessageBox* box) { title = box->windowTitle(); box->accept(); });
     QTest::keyClick(m_dlg.get(), Qt::Key_F1);
     QCOMPARE(title, QString("Help"));
+}
+
+void TestGameDlg::optionsDuringABattle_data()
+{
+    QTest::addColumn<QString>("change");   // what the player clicks in the options
+    QTest::addColumn<QString>("answer");   // to the new-game question; empty: none is asked
+    QTest::addColumn<bool>("renamed");     // the name dialog is confirmed after the restart
+    QTest::addColumn<bool>("inProgress");
+    QTest::addColumn<bool>("newFleet");
+    QTest::addColumn<QString>("computer");
+    QTest::newRow("harder, restart agreed") << "Hard" << "Yes" << true << true << true << "Computer - Hard";
+    QTest::newRow("harder, restart declined") << "Hard" << "No" << false << true << false << "Computer - Easy";
+    QTest::newRow("rule changed, name cancelled") << "Tradition game *" << "Yes" << false << false << false
+                                                  << "Computer - Easy";
+    QTest::newRow("sound only asks nothing") << "Play sound" << "" << false << true << false << "Computer - Easy";
+}
+
+void TestGameDlg::optionsDuringABattle()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, answer);
+    QFETCH(bool, renamed);
+    QFETCH(bool, inProgress);
+    QFETCH(bool, newFleet);
+    QFETCH(QString, computer);
+    StartGame();
+    Click(CellCentre(PlayerTwo, 0, 0));
+    const auto enemy = Grid(PlayerTwo.m_fleet);
+    QString asked;
+    WhenModal<COptionsDlg>([&](COptionsDlg* dlg) {
+        FindButton(dlg, change)->click();
+        if (!answer.isEmpty()) {
+            WhenModal<QMessageBox>([&](QMessageBox* box) {
+                asked = box->text();
+                box->button(answer == "Yes" ? QMessageBox::Yes : QMessageBox::No)->click();
+                if (answer == "No")
+                    FindButton(dlg, "Cancel")->click();  // No leaves the options open
+            });
+        }
+        if (answer == "Yes") {
+            WhenModal<CNameDlg>([renamed](CNameDlg* name) {
+                QTest::keyClick(name->findChild<QComboBox*>(), renamed ? Qt::Key_Return : Qt::Key_Escape);
+            });
+        }
+        FindButton(dlg, "OK")->click();
+    });
+    m_dlg->ShowOptions();
+    QCOMPARE(asked, answer.isEmpty() ? QString() : QString("Begin new game ?"));
+    QCOMPARE(bool(GameInProgress), inProgress);
+    QCOMPARE(Grid(PlayerTwo.m_fleet) != enemy, newFleet);
+    QCOMPARE(QString::fromStdString(PlayerTwo.GetName()), computer);
+    QCOMPARE(m_dlg->Busy, (unsigned char)0);
 }
 
 QTEST_MAIN(TestGameDlg)
