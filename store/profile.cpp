@@ -30,3 +30,15 @@ bool WriteProfileString(const std::string& section, const std::string& entry,
 {
     return g_profile && g_profile->WriteProfileString(section, entry, value);
 }
+
+CProfileBatch::CProfileBatch() : m_pProfile(g_profile)
+{
+    if (m_pProfile)
+        m_pProfile->BeginBatch();
+}
+
+CProfileBatch::~CProfileBatch()
+{
+    if (m_pProfile)
+        m_pProfile->EndBatch();
+}

@@ -14,6 +14,10 @@ public:
     virtual bool WriteProfileInt(const std::string& section, const std::string& entry, int value) = 0;
     virtual bool WriteProfileString(const std::string& section, const std::string& entry,
                                     const std::string& value) = 0;
+    // Writes between the two reach the store together at EndBatch; a store
+    // with nothing to gather may ignore both.
+    virtual void BeginBatch() {}
+    virtual void EndBatch() {}
 };
 
 // The profile in use; not owned. Null restores the empty profile.
@@ -25,3 +29,16 @@ std::string GetProfileString(const std::string& section, const std::string& entr
 bool WriteProfileInt(const std::string& section, const std::string& entry, int value);
 bool WriteProfileString(const std::string& section, const std::string& entry,
                         const std::string& value);
+
+// Gathers the profile's writes while it lives and stores them as one, so a
+// program killed in the middle leaves all of them or none.
+class CProfileBatch {
+public:
+    CProfileBatch();
+    ~CProfileBatch();
+    CProfileBatch(const CProfileBatch&) = delete;
+    CProfileBatch& operator=(const CProfileBatch&) = delete;
+
+private:
+    IProfile* m_pProfile;
+};

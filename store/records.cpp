@@ -211,6 +211,9 @@ void CRecordTable::LoadRecords()
 
 void CRecordTable::SaveRecords() const
 {
+    // The count and the rows belong together: a program killed half-way
+    // must leave the old table or the new one, never a mixture.
+    const CProfileBatch batch;
     const int count = GetCount();
     WriteProfileInt(RECORDS, "count", count);
     for (int i = 0; i < count; ++i) {

@@ -25,6 +25,17 @@ std::string ServerEntry(int position)
     return entry;
 }
 
+constexpr int DEFAULT_DELAY = 200;
+
+// A hand-edited delay is taken as it stands, unless no player could mean
+// it: a negative one would turn into weeks of waiting for every shot, and
+// so would anything past a minute. Those read as the default.
+unsigned int StoredDelay(int stored)
+{
+    constexpr int LONGEST_DELAY = 60000;
+    return static_cast<unsigned int>(stored >= 0 && stored <= LONGEST_DELAY ? stored : DEFAULT_DELAY);
+}
+
 unsigned char AsFlag(int value)
 {
     return value != 0 ? 1 : 0;
@@ -38,7 +49,7 @@ void LoadSettings()
     English = AsFlag(GetProfileInt(OPTIONS, "English", 0));
     Tradition = AsFlag(GetProfileInt(OPTIONS, "Tradition", 1));
     Sound = AsFlag(GetProfileInt(OPTIONS, "Sound", 1));
-    CompDelay = static_cast<unsigned int>(GetProfileInt(OPTIONS, "CompDelay", 200));
+    CompDelay = StoredDelay(GetProfileInt(OPTIONS, "CompDelay", DEFAULT_DELAY));
     Name = GetProfileString(OPTIONS, "Name", "Player");
     CurServer = GetProfileString(OPTIONS, "CurServer", "");
     // The numbered list ends at its first gap, so a lone Server3 after a
@@ -53,6 +64,7 @@ void LoadSettings()
 
 void SaveSettings()
 {
+    const CProfileBatch batch;   // one write of the file instead of one per value
     WriteProfileInt(OPTIONS, "Level", Level);
     WriteProfileInt(OPTIONS, "English", AsFlag(English));
     WriteProfileInt(OPTIONS, "Tradition", AsFlag(Tradition));

@@ -1,12 +1,62 @@
 #include "store/qt/qsettingsprofile.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QStringList>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
 QString Key(const std::string& section, const std::string& entry)
 {
     return QString::fromStdString(section) + QLatin1Char('/') + QString::fromStdString(entry);
+}
+
+// QSettings guards each save with a lock file that names its owner. A
+// program killed between creating that file and writing its name into it
+// leaves a lock nobody can identify, and every later save would wait half a
+// minute for it to age. A live owner keeps an flock on its lock file, so an
+// empty one we can flock has been abandoned.
+void ClearAbandonedLock(const QString& iniPath)
+{
+#ifdef Q_OS_UNIX
+    const QByteArray lockPath = QFile::encodeName(iniPath + QStringLiteral(".lock"));
+    const int fd = ::open(lockPath.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && info.st_size == 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+        ::unlink(lockPath.constData());
+    ::close(fd);
+#else
+    Q_UNUSED(iniPath);
+#endif
+}
+
+// What stands where the profile belongs but cannot be read as a file (a
+// directory, a link to nowhere, a file we may not read) is moved aside, not
+// destroyed: the player loses nothing, and the game can keep its options and
+// records again. A readable file that is merely read-only is left alone.
+bool MoveAsideUnreadable(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return false;
+    if (info.isFile() && info.isReadable())
+        return false;
+    for (int n = 0; n < 100; ++n) {
+        const QString aside = path + QStringLiteral(".unreadable") + (n ? QString::number(n) : QString());
+        const QFileInfo taken(aside);
+        if (!taken.exists() && !taken.isSymLink() && QFile::rename(path, aside))
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -31,9 +81,31 @@ bool CQSettingsProfile::Write(const std::string& section, const std::string& ent
 {
     m_settings.setValue(Key(section, entry), value);
     // Written through at once: the program may be killed after a game's
-    // results were saved, and those must not be lost with it.
-    m_settings.sync();
+    // results were saved, and those must not be lost with it. Each sync
+    // replaces the whole file by renaming a finished copy over it, so a
+    // batch of values synced once is all there or not at all.
+    if (m_nBatch == 0)
+        Sync();
     return m_settings.status() == QSettings::NoError;
+}
+
+void CQSettingsProfile::Sync()
+{
+    ClearAbandonedLock(m_settings.fileName());
+    m_settings.sync();
+    if (m_settings.status() == QSettings::AccessError && MoveAsideUnreadable(m_settings.fileName()))
+        m_settings.sync();
+}
+
+void CQSettingsProfile::BeginBatch()
+{
+    ++m_nBatch;
+}
+
+void CQSettingsProfile::EndBatch()
+{
+    if (m_nBatch > 0 && --m_nBatch == 0)
+        Sync();
 }
 
 int CQSettingsProfile::GetProfileInt(const std::string& section, const std::string& entry, int def)

@@ -19,10 +19,14 @@ public:
     bool WriteProfileInt(const std::string& section, const std::string& entry, int value) override;
     bool WriteProfileString(const std::string& section, const std::string& entry,
                             const std::string& value) override;
+    void BeginBatch() override;
+    void EndBatch() override;
 
 private:
     QVariant Read(const std::string& section, const std::string& entry);
     bool Write(const std::string& section, const std::string& entry, const QVariant& value);
+    void Sync();
 
     QSettings m_settings;
+    int m_nBatch = 0;
 };

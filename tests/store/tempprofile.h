@@ -3,11 +3,9 @@
 // A real INI-file profile in a fresh temporary folder, installed as the
 // program's profile for the lifetime of the object.
 
-#include "store/profile.h"
 #include "store/qt/qsettingsprofile.h"
 
 #include <QFile>
-#include <QSettings>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -16,43 +14,37 @@ class TempProfile {
 public:
     // Starts from the given INI text (empty: a first run).
     explicit TempProfile(const QByteArray& iniText = QByteArray())
-        : m_path(m_dir.filePath(QStringLiteral("tidebolt.ini")))
     {
-        if (!iniText.isEmpty()) {
-            QFile file(m_path);
-            if (file.open(QIODevice::WriteOnly))
-                file.write(iniText);
-        }
+        QFile file(m_dir.filePath("tidebolt.ini"));
+        if (!iniText.isEmpty() && file.open(QIODevice::WriteOnly))
+            file.write(iniText);
+        file.close();
         Reopen();
     }
-
     ~TempProfile() { SetProfile(nullptr); }
 
     // As after a restart of the program: a new profile object on the same file.
     void Reopen()
     {
         SetProfile(nullptr);
-        m_profile = std::make_unique<CQSettingsProfile>(m_path);
+        m_profile = std::make_unique<CQSettingsProfile>(m_dir.filePath("tidebolt.ini"));
         SetProfile(m_profile.get());
     }
 
-    // What the file holds now, read independently of the profile in use.
-    QVariant Stored(const QString& key) const
+    // The file's own entries (read apart from the profile in use) for the
+    // keys of the given ones, written alike: "key=value", or "key" when absent.
+    QStringList Stored(const QStringList& entries) const
     {
-        QSettings file(m_path, QSettings::IniFormat);
-        return file.value(key);
+        QSettings file(m_dir.filePath("tidebolt.ini"), QSettings::IniFormat);
+        QStringList stored;
+        for (const QString& entry : entries) {
+            const QString key = entry.section('=', 0, 0);
+            stored << (file.contains(key) ? key + '=' + file.value(key).toString() : key);
+        }
+        return stored;
     }
-
-    bool Has(const QString& key) const
-    {
-        QSettings file(m_path, QSettings::IniFormat);
-        return file.contains(key);
-    }
-
-    bool IsValid() const { return m_dir.isValid(); }
 
 private:
     QTemporaryDir m_dir;
-    QString m_path;
     std::unique_ptr<CQSettingsProfile> m_profile;
 };
