@@ -52,9 +52,15 @@ void CGameDlg::OnNetCommand(int id, const std::vector<unsigned char>& block)
     // The rule, the first shot and the opening of a game are the server's
     // to decide; a server takes none of them from its client.
     const bool fromServer = NetRole != 1;
+    // Name, fleet and ready set up the coming game, and a partner in step
+    // sends them only after this side has opened it. Any other time they
+    // are left over from a finished game or sent in the middle of a battle,
+    // and must touch neither.
+    const bool settingUp = LocalReady != 0;
     switch (id) {
     case NET_CMD_NAME:
-        OnNetName(block);
+        if (settingUp)
+            OnNetName(block);
         break;
     case NET_CMD_SHOT: {
         int row1 = 0;
@@ -64,9 +70,12 @@ void CGameDlg::OnNetCommand(int id, const std::vector<unsigned char>& block)
         break;
     }
     case NET_CMD_BOARD:
-        OnNetBoard(block);
+        if (settingUp)
+            OnNetBoard(block);
         break;
     case ID_NET_READY:
+        if (!settingUp)
+            break;
         PeerReady = 1;
         CheckReady();
         break;

@@ -128,10 +128,19 @@ void CGameDlg::OnSocketReceive()
         EndNetPlay(*this);
         return;
     }
-    if (result == NetParseResult::Busy) {
-        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tidebolt"), QStringLiteral("Server now is plaing."),
-                        QMessageBox::Ok, this);
-        box.exec();
+    if (result != NetParseResult::Busy)
+        return;
+    // Only a server turns anyone away; from our own client it means nothing.
+    if (m_listenSocket && m_listenSocket->IsListening())
+        return;
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tidebolt"), QStringLiteral("Server now is plaing."),
+                    QMessageBox::Ok, this);
+    box.exec();
+    // The server closes such a connection itself; one that stays and says it
+    // again must not cover the window with the same notice.
+    if (m_connSocket->IsConnected()) {
+        m_connSocket->Close();
+        OnSocketClose();
     }
 }
 

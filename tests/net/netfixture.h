@@ -32,20 +32,18 @@
 #include <string>
 #include <vector>
 
-// Looks at the active modal window every few milliseconds: a message box is
-// noted and closed with OK; any other window goes to the handler set for
-// it. Every action runs from a queued call, so a window that opens another
-// inside its action never stops the pilot.
+// Looks at the active modal window every 10 ms: a message box is noted and
+// closed with OK, any other window goes to m_onWindow. Every action runs from
+// a queued call, so a window opened inside an action never stops the pilot.
 class CPilot : public QObject {
 public:
-    QStringList m_boxes;   // texts of the message boxes, in the order they came
+    QStringList m_boxes;   // message box texts, in the order they came
     std::function<void(QWidget*)> m_onWindow;
 
     CPilot()
     {
-        m_timer.setInterval(10);
         connect(&m_timer, &QTimer::timeout, this, [this] { Tick(); });
-        m_timer.start();
+        m_timer.start(10);
     }
 
     // Runs `act` later from the event loop, once per window and step.
@@ -64,20 +62,20 @@ private:
         QWidget* window = QApplication::activeModalWidget();
         if (!window || m_bPending || !window->isVisible())
             return;
-        if (auto* box = qobject_cast<QMessageBox*>(window)) {
-            if (m_lastBox == box)
-                return;
-            m_lastBox = box;
-            m_boxes << box->text();
-            QPointer<QMessageBox> guard(box);
-            Later([guard] {
-                if (guard)
-                    guard->done(QMessageBox::Ok);
-            });
+        auto* box = qobject_cast<QMessageBox*>(window);
+        if (!box) {
+            if (m_onWindow)
+                m_onWindow(window);
             return;
         }
-        if (m_onWindow)
-            m_onWindow(window);
+        if (m_lastBox == box)
+            return;
+        m_lastBox = box;
+        m_boxes << box->text();
+        Later([guard = QPointer<QMessageBox>(box)] {
+            if (guard)
+                guard->done(QMessageBox::Ok);
+        });
     }
 
     QTimer m_timer;
@@ -93,7 +91,16 @@ public:
     bool m_bClosed = false;
     std::function<void()> m_onData;
 
-    explicit CPeer(QTcpSocket* socket = nullptr) { Adopt(socket ? socket : new QTcpSocket(this)); }
+    explicit CPeer(QTcpSocket* socket = nullptr) : m_socket(socket ? socket : new QTcpSocket)
+    {
+        m_socket->setParent(this);
+        connect(m_socket, &QTcpSocket::readyRead, this, [this] {
+            m_received += m_socket->readAll();
+            if (m_onData)
+                m_onData();
+        });
+        connect(m_socket, &QTcpSocket::disconnected, this, [this] { m_bClosed = true; });
+    }
 
     void ConnectToGame() { m_socket->connectToHost(QStringLiteral("127.0.0.1"), NET_PORT); }
     void Send(const QByteArray& bytes)
@@ -102,27 +109,15 @@ public:
         m_socket->flush();
     }
     bool IsConnected() const { return m_socket->state() == QAbstractSocket::ConnectedState; }
-
-private:
-    void Adopt(QTcpSocket* socket)
-    {
-        m_socket = socket;
-        socket->setParent(this);
-        connect(socket, &QTcpSocket::readyRead, this, [this] {
-            m_received += m_socket->readAll();
-            if (m_onData)
-                m_onData();
-        });
-        connect(socket, &QTcpSocket::disconnected, this, [this] { m_bClosed = true; });
-    }
 };
 
-// A server played by the test: takes the program's connection as a peer.
+// A server played by the test: takes the program's connection as m_peer,
+// or hands it to m_onConnection when set.
 class CPeerServer : public QObject {
 public:
     QTcpServer m_server;
     std::unique_ptr<CPeer> m_peer;
-    std::function<void(QTcpSocket*)> m_onConnection;   // unset: keep it as m_peer
+    std::function<void(QTcpSocket*)> m_onConnection;
 
     bool Listen() { return m_server.listen(QHostAddress::Any, NET_PORT); }
 
@@ -144,17 +139,15 @@ class CWindowUnderTest {
 public:
     explicit CWindowUnderTest(bool english = true, bool tradition = true)
     {
-        m_ini = m_dir.filePath(QStringLiteral("Tidebolt.ini"));
         {
-            QSettings seed(m_ini, QSettings::IniFormat);
+            QSettings seed(m_dir.filePath(QStringLiteral("Tidebolt.ini")), QSettings::IniFormat);
             seed.setValue("Options/CompDelay", 0);
             seed.setValue("Options/English", english ? 1 : 0);
             seed.setValue("Options/Tradition", tradition ? 1 : 0);
         }
-        m_profile = std::make_unique<CQSettingsProfile>(m_ini);
+        m_profile = std::make_unique<CQSettingsProfile>(m_dir.filePath(QStringLiteral("Tidebolt.ini")));
         SetProfile(m_profile.get());
-        GameInProgress = 0;
-        MyTurn = 0;
+        GameInProgress = MyTurn = 0;
         QueueEnabled = 0;
         PlayerOne.m_nWins = PlayerTwo.m_nWins = 0;
         PlayerTwo.SetName("");
@@ -176,28 +169,22 @@ public:
     // Checked state of a menu command, by its id.
     bool IsChecked(int id) const
     {
-        const auto* bar = m_dlg->findChild<QMenuBar*>();
-        for (QAction* top : bar->actions()) {
-            if (!top->menu())
-                continue;
-            for (QAction* item : top->menu()->actions())
+        for (const QAction* top : m_dlg->findChild<QMenuBar*>()->actions())
+            for (const QAction* item : top->menu() ? top->menu()->actions() : QList<QAction*>{})
                 if (item->data().toInt() == id)
                     return item->isChecked();
-        }
         return false;
     }
 
 private:
     QTemporaryDir m_dir;
-    QString m_ini;
     std::unique_ptr<CQSettingsProfile> m_profile;
     std::unique_ptr<CGameDlg> m_dlg;
 };
 
 inline void ClickLater(CPilot& pilot, QAbstractButton* button)
 {
-    QPointer<QAbstractButton> guard(button);
-    pilot.Later([guard] {
+    pilot.Later([guard = QPointer<QAbstractButton>(button)] {
         if (guard)
             guard->click();
     });

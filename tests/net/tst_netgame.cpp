@@ -1,7 +1,5 @@
 // Whole network games against the real main window, the other machine
-// played by the test in raw bytes: the opening, the held messages, the
-// shots replayed, the ending and its records, and a partner who breaks the
-// rules or the connection.
+// played by the test in raw bytes.
 #include "netfixture.h"
 #include "game/gamerand.h"
 #include "net/netqueue.h"
@@ -14,26 +12,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <utility>
+
 namespace {
-// Player one's fleet as the partner must see it on the wire.
-QByteArray OurFleetOnTheWire()
+// Our fleet, our name and ready, as the partner must receive them.
+QByteArray OurOpening()
 {
-    QByteArray wire = Bytes({NET_FLEET});
-    for (int i = 0; i < BOARD_CELLS; ++i)
-        wire.append(char(PlayerOne.m_fleet[i] + 1));
-    wire.append(char(0));
-    return wire;
-}
-
-std::vector<std::string> g_sounds;
-void RecordSound(const char* file)
-{
-    g_sounds.emplace_back(file);
-}
-
-QPoint CellCentre(const CPlayer& player, int row, int col)
-{
-    return {player.m_rcBoard.left + CELL_PITCH * col + 13, player.m_rcBoard.top + CELL_PITCH * row + 13};
+    const std::vector<unsigned char> codes(PlayerOne.m_fleet, PlayerOne.m_fleet + BOARD_CELLS);
+    return Bytes(MakeFleetMsg(Exported(codes).data())) + Bytes({2, 'P', 'l', 'a', 'y', 'e', 'r', 0, 1, 0});
 }
 
 QByteArray Shot(int row, int col)
@@ -41,28 +27,16 @@ QByteArray Shot(int row, int col)
     return Bytes(MakeShotMsg(row, col));
 }
 
-QByteArray FleetMsg(const char* picture)
+QByteArray Opening(const QByteArray& picture, const char* name = "Rival")
 {
-    const std::vector<unsigned char> cells = Exported(FleetCodes(picture));
-    return Bytes(MakeFleetMsg(cells.data()));
+    const std::vector<unsigned char> fleet = Exported(FleetCodes(picture.constData()));
+    return Bytes(MakeFleetMsg(fleet.data())) + Bytes(MakeNameMsg(name)) + Bytes({NET_READY, 0});
 }
 
-QByteArray Opening(const char* picture, const char* name)
-{
-    return FleetMsg(picture) + Bytes(MakeNameMsg(name)) + Bytes(MakeSignalMsg(NET_READY));
-}
+int g_nLoseSounds = 0;
 
-int RecordRow(const CRecordTable& table, const std::string& name)
-{
-    for (int i = 0; i < table.GetCount(); ++i)
-        if (table.GetName(i) == name)
-            return i;
-    return -1;
-}
-
-// This program as server, from the network dialog to the start of the
-// battle: the client connects, the names are given, and the client answers
-// the new game with `clientOpening` as soon as it hears of it.
+// This program as server, from the network dialog to the battle: the client
+// answers the new game with `clientOpening` as soon as it hears of it.
 struct CServerGame {
     CWindowUnderTest w;
     CPilot pilot;
@@ -70,31 +44,27 @@ struct CServerGame {
     QByteArray clientOpening;
     bool heldDuringNameDialog = false;
 
-    explicit CServerGame(QByteArray opening = Opening(StandardFleetPicture(), "Rival"))
-        : clientOpening(std::move(opening))
+    explicit CServerGame(QByteArray opening = Opening(StandardFleetPicture())) : clientOpening(std::move(opening))
     {
         client.m_onData = [this] {
-            if (client.m_received == QByteArray("\x07\x00", 2))
+            if (client.m_received == Bytes({NET_NEW_GAME, 0}))
                 client.Send(clientOpening);
         };
         pilot.m_onWindow = [this](QWidget* window) { Answer(window); };
+        w->ShowNetGame();
     }
 
     void Answer(QWidget* window)
     {
         if (auto* names = qobject_cast<CNameDlg*>(window)) {
             // The client's set-up is here before our name is given: it waits.
-            QTRY_VERIFY_WITH_TIMEOUT(NetQueue.Size() >= 3, 5000);
+            const bool arrived = QTest::qWaitFor([] { return NetQueue.Size() >= 3; }, 5000);
             QTest::qWait(150);
-            heldDuringNameDialog = NetQueue.Size() >= 3 && !w->NameReceived && !w->BoardReceived &&
-                                   !w->PeerReady;
-            ClickLater(pilot, names->findChild<QPushButton*>(QStringLiteral("IDOK")));
-            return;
+            heldDuringNameDialog = arrived && NetQueue.Size() >= 3 && !w->NameReceived && !w->BoardReceived && !w->PeerReady;
+            return ClickLater(pilot, names->findChild<QPushButton*>(QStringLiteral("IDOK")));
         }
-        if (auto* result = qobject_cast<CResultDlg*>(window)) {
-            ClickLater(pilot, result->m_btnOK);
-            return;
-        }
+        if (auto* result = qobject_cast<CResultDlg*>(window))
+            return ClickLater(pilot, result->m_btnOK);
         auto* dlg = qobject_cast<CNetDlg*>(window);
         if (!dlg)
             return;
@@ -106,14 +76,14 @@ struct CServerGame {
             ClickLater(pilot, dlg->m_btnStart);
     }
 
-    void Open() { w->ShowNetGame(); }
-
     // Hands the turn to the client with a shot into open water.
     void PassTheTurn()
     {
+        QTRY_VERIFY_WITH_TIMEOUT(GameInProgress, 5000);
         if (!MyTurn)
             return;
-        QTest::mouseClick(w->ClientArea(), Qt::LeftButton, {}, CellCentre(PlayerTwo, 9, 9));
+        const QPoint cell(PlayerTwo.m_rcBoard.left + CELL_PITCH * 9 + 13, PlayerTwo.m_rcBoard.top + CELL_PITCH * 9 + 13);
+        QTest::mouseClick(w->ClientArea(), Qt::LeftButton, {}, cell);
         QTRY_VERIFY_WITH_TIMEOUT(client.m_received.endsWith(Shot(9, 9)), 5000);
         QVERIFY(!MyTurn);
     }
@@ -123,92 +93,59 @@ struct CServerGame {
 class TestNetGame : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
-    void serverOpensTheGameAndLosesIt_data();
-    void serverOpensTheGameAndLosesIt();
+    void serverPlaysAWholeGameAndLosesIt_data();
+    void serverPlaysAWholeGameAndLosesIt();
     void clientWaitsForItsNameBeforeTheServersFirstShot();
     void droppedConnectionEndsTheBattleUnscored();
     void forgedFleetIsRefused_data();
     void forgedFleetIsRefused();
-    void shotsOffTheBoardNeverLand_data();
     void shotsOffTheBoardNeverLand();
-    void gameWithComputerLeavesTheNetworkBattle();
 };
 
-void TestNetGame::init()
-{
-    g_sounds.clear();
-    SetSoundHook(RecordSound);
-}
-
-void TestNetGame::cleanup()
-{
-    SetSoundHook(nullptr);
-}
-
-void TestNetGame::serverOpensTheGameAndLosesIt_data()
+void TestNetGame::serverPlaysAWholeGameAndLosesIt_data()
 {
     QTest::addColumn<unsigned>("seed");
-    for (unsigned seed = 1; seed <= 4; ++seed)
+    for (unsigned seed = 1; seed <= 3; ++seed)   // the server begins in some, the client in others
         QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(seed))) << seed;
 }
 
-void TestNetGame::serverOpensTheGameAndLosesIt()
+void TestNetGame::serverPlaysAWholeGameAndLosesIt()
 {
     QFETCH(unsigned, seed);
     GameSrand(seed);
+    g_nLoseSounds = 0;
+    SetSoundHook([](const char* file) { g_nLoseSounds += std::string(file) == SOUND_LOSE; });
     CServerGame game;
-    game.Open();
-    QCOMPARE(game.w->NetRole, 1u);
     QVERIFY(game.heldDuringNameDialog);
     QTRY_VERIFY_WITH_TIMEOUT(GameInProgress, 5000);
     QCOMPARE(game.w->windowTitle(), QStringLiteral("Tidebolt [ Server ]"));
-
-    // The server's opening, byte for byte: new game, then, after its name
-    // dialog, who begins, the rule, the fleet, the name and ready.
-    const QByteArray fleetWire = OurFleetOnTheWire();
-    QCOMPARE(fleetWire.count('\x03'), 20);
-    QCOMPARE(fleetWire.count('\x01'), 80);
-    QByteArray expected = Bytes({7, 0});
-    if (MyTurn)
-        expected += Bytes({3, 0});
-    expected += Bytes({6, 1, 0}) + fleetWire + QByteArray("\x02Player", 7) + Bytes({0, 1, 0});
-    QCOMPARE(game.client.m_received, expected);
-
+    // New game; after our name dialog, "server first" when we begin, the rule, then our opening.
+    QCOMPARE(game.client.m_received, Bytes({7, 0}) + (MyTurn ? Bytes({3, 0}) : QByteArray()) + Bytes({6, 1, 0}) + OurOpening());
     QCOMPARE(PlayerTwo.GetName(), std::string("Rival"));
-    const std::vector<unsigned char> theirs = FleetCodes(StandardFleetPicture());
-    for (int i = 0; i < BOARD_CELLS; ++i)
-        QCOMPARE(int(PlayerTwo.m_fleet[i]), int(theirs[std::size_t(i)]));
+    QCOMPARE(QByteArray((const char*)PlayerTwo.m_fleet, BOARD_CELLS), Bytes(FleetCodes(StandardFleetPicture())));
 
     game.PassTheTurn();
-    // The client sinks the whole fleet; with the rule on every hit keeps its turn.
-    QByteArray volley;
+    QByteArray volley;   // every deck: with the rule on each hit keeps the client's turn
     for (int i = 0; i < BOARD_CELLS; ++i)
         if (PlayerOne.m_fleet[i] == CELL_SHIP)
             volley += Shot(i / BOARD_SIZE, i % BOARD_SIZE);
-    // Each shot is replayed on our own board as it comes.
-    const int firstDeck = (volley[1] - 1) * BOARD_SIZE + (volley[2] - 1);
     game.client.Send(volley.left(4));
-    QTRY_VERIFY_WITH_TIMEOUT(PlayerOne.m_fleet[firstDeck] >= CELL_HIT, 5000);
+    const int firstDeck = (volley[1] - 1) * BOARD_SIZE + volley[2] - 1;
+    QTRY_VERIFY_WITH_TIMEOUT(PlayerOne.m_fleet[firstDeck] >= CELL_HIT, 5000);   // replayed on our board
     QVERIFY(!MyTurn);
     game.client.Send(volley.mid(4));
     QTRY_VERIFY_WITH_TIMEOUT(!GameInProgress, 10000);
-
+    SetSoundHook(nullptr);
     QVERIFY(PlayerOne.AllSunk());
-    QVERIFY(std::find(g_sounds.begin(), g_sounds.end(), std::string(SOUND_LOSE)) != g_sounds.end());
+    QCOMPARE(g_nLoseSounds, 1);
     QCOMPARE(PlayerTwo.m_nWins, 1);
     QCOMPARE(PlayerOne.m_nWins, 0);
-    const CRecordTable& records = game.w->m_records;
-    const int rival = RecordRow(records, "Rival");
-    const int player = RecordRow(records, "Player");
-    QVERIFY(rival >= 0 && player >= 0);
-    QCOMPARE(records.GetWins(rival), 1);
-    QCOMPARE(records.GetLosses(rival), 0);
-    QCOMPARE(records.GetLosses(player), 1);
-    QCOMPARE(records.GetWins(player), 0);
-    QCOMPARE(records.GetScore(rival), 10);
-    QCOMPARE(records.GetScore(player), -10);
+    const CRecordTable& table = game.w->m_records;
+    QStringList records;   // a network game scores as level 3
+    for (int i = 0; i < table.GetCount(); ++i)
+        records << QStringLiteral("%1 %2 %3 %4").arg(QString::fromStdString(table.GetName(i))).arg(table.GetWins(i))
+                       .arg(table.GetLosses(i)).arg(table.GetScore(i));
+    QCOMPARE(records, (QStringList{"Rival 1 0 10", "Player 0 1 -10"}));
     QCOMPARE(QueueEnabled.load(), 1u);
 }
 
@@ -218,51 +155,40 @@ void TestNetGame::clientWaitsForItsNameBeforeTheServersFirstShot()
     CPilot pilot;
     CPeerServer server;
     QVERIFY(server.Listen());
+    int turnWhileNaming = -1, ruleWhileNaming = -1;
     bool asked = false;
-    int turnWhileNaming = -1;
-    int ruleWhileNaming = -1;
     pilot.m_onWindow = [&](QWidget* window) {
         if (auto* names = qobject_cast<CNameDlg*>(window)) {
-            // Behind the new game came "server first" and the rule: both wait.
-            QTest::qWait(300);
+            QTest::qWait(300);   // "server first" and the rule came behind the new game: both wait
             turnWhileNaming = MyTurn;
             ruleWhileNaming = Tradition;
-            ClickLater(pilot, names->findChild<QPushButton*>(QStringLiteral("IDOK")));
-            return;
+            return ClickLater(pilot, names->findChild<QPushButton*>(QStringLiteral("IDOK")));
         }
         auto* dlg = qobject_cast<CNetDlg*>(window);
-        if (!dlg)
-            return;
-        if (!asked) {
-            asked = true;
-            QPointer<CNetDlg> guard(dlg);
-            pilot.Later([guard] {
-                guard->m_rbClient->click();
-                guard->m_cbServer->setEditText(QStringLiteral("127.0.0.1"));
-                guard->m_btnConnect->click();
+        if (dlg && !std::exchange(asked, true))
+            pilot.Later([dlg] {
+                dlg->m_rbClient->click();
+                dlg->m_cbServer->setEditText(QStringLiteral("127.0.0.1"));
+                dlg->m_btnConnect->click();
             });
-        } else if (dlg->m_btnStart->isEnabled() && pilot.m_boxes.size() == 1) {
+        else if (dlg && dlg->m_btnStart->isEnabled() && pilot.m_boxes.size() == 1)
             ClickLater(pilot, dlg->m_btnStart);
-        }
     };
     w->ShowNetGame();
     QCOMPARE(w->NetRole, 2u);
-    QVERIFY(server.m_peer);
+    QCOMPARE(ServerList, std::vector<std::string>{"127.0.0.1"});
     CPeer& host = *server.m_peer;
     QCOMPARE(host.m_received, QByteArray());   // a client opens nothing
 
-    MyTurn = 0;
+    MyTurn = 1;   // so that "server first" taken too early would show
     host.Send(Bytes({7, 0, 3, 0, 6, 0, 0}));
-    QTRY_VERIFY_WITH_TIMEOUT(host.m_received.size() > 102, 5000);
-    QCOMPARE(turnWhileNaming, 0);
+    QTRY_COMPARE_WITH_TIMEOUT(host.m_received, OurOpening(), 5000);
+    QCOMPARE(turnWhileNaming, 1);
     QCOMPARE(ruleWhileNaming, 1);
-    QTRY_COMPARE_WITH_TIMEOUT(host.m_received, OurFleetOnTheWire() + QByteArray("\x02Player", 7) + Bytes({0, 1, 0}),
-                              5000);
-
     host.Send(Opening(StandardFleetPicture(), "Host"));
     QTRY_VERIFY_WITH_TIMEOUT(GameInProgress, 5000);
-    QCOMPARE(int(MyTurn), 0);       // the server begins
-    QCOMPARE(int(Tradition), 0);    // and its rule holds here
+    QCOMPARE(int(MyTurn), 0);      // the server begins
+    QCOMPARE(int(Tradition), 0);   // and its rule holds here
     QCOMPARE(PlayerTwo.GetName(), std::string("Host"));
     QCOMPARE(w->windowTitle(), QStringLiteral("Tidebolt [ Client ]"));
 }
@@ -270,14 +196,11 @@ void TestNetGame::clientWaitsForItsNameBeforeTheServersFirstShot()
 void TestNetGame::droppedConnectionEndsTheBattleUnscored()
 {
     CServerGame game;
-    game.Open();
-    QTRY_VERIFY_WITH_TIMEOUT(GameInProgress, 5000);
     game.PassTheTurn();
     game.client.Send(Shot(0, 0));
     QTRY_VERIFY_WITH_TIMEOUT(PlayerOne.m_fleet[0] != CELL_WATER && PlayerOne.m_fleet[0] != CELL_SHIP, 5000);
-
     game.client.m_socket->abort();
-    QTRY_VERIFY_WITH_TIMEOUT(game.pilot.m_boxes.contains(QStringLiteral("Connect closed")), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(game.pilot.m_boxes, (QStringList{"Connect successful!", "Connect closed"}), 5000);
     QVERIFY(!GameInProgress);
     QCOMPARE(game.w->NetRole, 0u);
     QCOMPARE(game.w->windowTitle(), QStringLiteral("Tidebolt"));
@@ -290,79 +213,38 @@ void TestNetGame::droppedConnectionEndsTheBattleUnscored()
 
 void TestNetGame::forgedFleetIsRefused_data()
 {
-    QTest::addColumn<QByteArray>("fleet");
-    QTest::newRow("open sea") << FleetMsg(".........."".........."".........."".........."".........."
-                                          "..........""..........""..........""..........""..........");
-    QTest::newRow("an eleventh ship")
-        << FleetMsg(QByteArray(StandardFleetPicture()).replace(99, 1, "#").constData());
-    QTest::newRow("ships touching")
-        << FleetMsg(QByteArray(StandardFleetPicture()).replace(43, 1, ".").replace(58, 1, "#").constData());
-    QTest::newRow("hit decks among the codes")
-        << FleetMsg(QByteArray(StandardFleetPicture()).replace(0, 1, "3").constData());
-    QByteArray cut = FleetMsg(StandardFleetPicture());
-    cut[50] = 0;   // a zero inside the body leaves the rest of the sea empty
+    QTest::addColumn<QByteArray>("opening");
+    QByteArray cut = Opening(StandardFleetPicture());
+    cut[50] = 0;   // the rest of the sea comes as water
+    QTest::newRow("open sea") << Opening(QByteArray(100, '.'));
+    QTest::newRow("ships touching") << Opening(QByteArray(StandardFleetPicture()).replace(43, 1, ".").replace(58, 1, "#"));
     QTest::newRow("a fleet cut short") << cut;
 }
 
 void TestNetGame::forgedFleetIsRefused()
 {
-    QFETCH(QByteArray, fleet);
-    CServerGame game(fleet + Bytes(MakeNameMsg("Cheat")) + Bytes({1, 0}));
-    game.Open();
+    QFETCH(QByteArray, opening);
+    CServerGame game(opening);
     QTRY_VERIFY_WITH_TIMEOUT(game.client.m_bClosed, 5000);
-    QTRY_VERIFY_WITH_TIMEOUT(!game.pilot.m_boxes.isEmpty(), 5000);
-    QVERIFY(game.pilot.m_boxes.last().contains(QStringLiteral("breaks the rules")));
+    QTRY_COMPARE_WITH_TIMEOUT(game.pilot.m_boxes.size(), 2, 5000);
+    QVERIFY(game.pilot.m_boxes[1].contains(QStringLiteral("breaks the rules")));
     QVERIFY(!GameInProgress);
     QVERIFY(!game.w->BoardReceived);
     QCOMPARE(game.w->NetRole, 0u);
-    QCOMPARE(game.w->windowTitle(), QStringLiteral("Tidebolt"));
-}
-
-void TestNetGame::shotsOffTheBoardNeverLand_data()
-{
-    QTest::addColumn<QByteArray>("shot");
-    QTest::newRow("row 0 on the wire") << Bytes({4, 0, 5, 0});
-    QTest::newRow("row 11") << Bytes({4, 11, 1, 0});
-    QTest::newRow("column 0 on the wire") << Bytes({4, 5, 0, 0});
-    QTest::newRow("column 11") << Bytes({4, 5, 11, 0});
-    QTest::newRow("row 200") << Bytes({4, 200, 3, 0});
-    QTest::newRow("column 255") << Bytes({4, 3, 255, 0});
 }
 
 void TestNetGame::shotsOffTheBoardNeverLand()
 {
-    QFETCH(QByteArray, shot);
     CServerGame game;
-    game.Open();
-    QTRY_VERIFY_WITH_TIMEOUT(GameInProgress, 5000);
     game.PassTheTurn();
-    const std::vector<signed char> before(PlayerOne.m_fleet, PlayerOne.m_fleet + BOARD_CELLS);
-    int water = 0;
-    while (before[std::size_t(water)] != CELL_WATER)
-        ++water;
-    // The stray shot, then a true one that shows the stray was handled first.
-    game.client.Send(shot + Shot(water / BOARD_SIZE, water % BOARD_SIZE));
-    QTRY_COMPARE_WITH_TIMEOUT(int(PlayerOne.m_fleet[water]), int(CELL_MISS), 5000);
-    for (int i = 0; i < BOARD_CELLS; ++i)
-        if (i != water)
-            QCOMPARE(int(PlayerOne.m_fleet[i]), int(before[std::size_t(i)]));
+    QByteArray board((const char*)PlayerOne.m_fleet, BOARD_CELLS);
+    const int water = int(board.indexOf(char(CELL_WATER)));
+    board[water] = CELL_MISS;
+    // Rows and columns 0 and 11 on the wire, then a true shot: a stray taken
+    // as a miss would hand us the turn and the true shot would not land.
+    game.client.Send(Bytes({4, 0, 5, 0, 4, 11, 1, 0, 4, 5, 0, 0, 4, 5, 11, 0}) + Shot(water / BOARD_SIZE, water % BOARD_SIZE));
+    QTRY_COMPARE_WITH_TIMEOUT(QByteArray((const char*)PlayerOne.m_fleet, BOARD_CELLS), board, 5000);
     QVERIFY(MyTurn);
-    QVERIFY(GameInProgress);
-    QVERIFY(game.client.IsConnected());
-}
-
-void TestNetGame::gameWithComputerLeavesTheNetworkBattle()
-{
-    CServerGame game;
-    game.Open();
-    QTRY_VERIFY_WITH_TIMEOUT(GameInProgress, 5000);
-    game.w->OnCommand(ID_GAME_COMPUTER);
-    QVERIFY(!GameInProgress);
-    QCOMPARE(game.w->NetRole, 0u);
-    QVERIFY(game.w.IsChecked(ID_GAME_COMPUTER));
-    QTRY_VERIFY_WITH_TIMEOUT(game.client.m_bClosed, 5000);
-    // The partner's records are not touched by leaving.
-    QCOMPARE(game.w->m_records.GetCount(), 0);
 }
 
 QTEST_MAIN(TestNetGame)

@@ -1,0 +1,280 @@
+#pragma once
+
+// A battle over the network already under way, this program as server or as
+// client, the other machine played by the test; and the gauges a hostile
+// peer is judged by: is the window still alive, has memory stayed put, is
+// the battle as it was.
+
+#include "netfixture.h"
+#include "net/netqueue.h"
+#include "net/qt/netsocket.h"
+#include "ui/namedlg.h"
+#include "ui/resultdlg.h"
+#include "wirebytes.h"
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPushButton>
+#include <QRadioButton>
+
+inline long VmRssKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return 0;
+}
+
+// Ticks every 10 ms on the window's thread: the longest gap between two
+// ticks is how long the window was deaf. Memory is measured from creation.
+class CLiveness : public QObject {
+public:
+    CLiveness() : m_rssStart(VmRssKb())
+    {
+        m_clock.start();
+        m_timer.setInterval(10);
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            m_maxGapMs = qMax(m_maxGapMs, m_clock.restart());
+        });
+        m_timer.start();
+    }
+    qint64 MaxGapMs() const { return qMax(m_maxGapMs, m_clock.elapsed()); }
+    long RssGrowthKb() const { return VmRssKb() - m_rssStart; }
+    QString Summary() const
+    {
+        return QStringLiteral("longest stall %1 ms, RSS %2%3 MB")
+            .arg(MaxGapMs())
+            .arg(RssGrowthKb() >= 0 ? "+" : "")
+            .arg(RssGrowthKb() / 1024.0, 0, 'f', 1);
+    }
+
+private:
+    QTimer m_timer;
+    QElapsedTimer m_clock;
+    qint64 m_maxGapMs = 0;
+    long m_rssStart;
+};
+
+inline void Figure(const QString& check, const QString& feed, const QString& amount, const QString& found)
+{
+    qInfo().noquote() << QStringLiteral("FIGURE: %1 | %2 | %3 | %4").arg(check, feed, amount, found);
+}
+
+inline QStringList RecordRows(const CRecordTable& table)
+{
+    QStringList rows;
+    for (int i = 0; i < table.GetCount(); ++i)
+        rows << QStringLiteral("%1 %2 %3 %4")
+                    .arg(QString::fromStdString(table.GetName(i)))
+                    .arg(table.GetWins(i))
+                    .arg(table.GetLosses(i))
+                    .arg(table.GetScore(i));
+    return rows;
+}
+
+// Everything a player would see change if a stray message acted.
+struct CBattleState {
+    QByteArray ours, theirs;
+    QString rival;
+    int myTurn = 0, inProgress = 0, waiting = 0, role = 0;
+    bool connected = false;
+    QStringList records;
+
+    static CBattleState Of(const CGameDlg& w)
+    {
+        CBattleState s;
+        s.ours = QByteArray(reinterpret_cast<const char*>(PlayerOne.m_fleet), BOARD_CELLS);
+        s.theirs = QByteArray(reinterpret_cast<const char*>(PlayerTwo.m_fleet), BOARD_CELLS);
+        s.rival = QString::fromStdString(PlayerTwo.GetName());
+        s.myTurn = MyTurn;
+        s.inProgress = GameInProgress;
+        s.waiting = int(w.Waiting);
+        s.role = int(w.NetRole);
+        s.connected = w.m_connSocket && w.m_connSocket->IsConnected();
+        s.records = RecordRows(w.m_records);
+        return s;
+    }
+    bool operator==(const CBattleState& o) const
+    {
+        return ours == o.ours && theirs == o.theirs && rival == o.rival && myTurn == o.myTurn &&
+               inProgress == o.inProgress && waiting == o.waiting && role == o.role &&
+               connected == o.connected && records == o.records;
+    }
+};
+
+inline char* toString(const CBattleState& s)
+{
+    return QTest::toString(QStringLiteral("turn %1 battle %2 waiting %3 role %4 connected %5 rival %6 "
+                                          "records [%7] ours %8 theirs %9")
+                               .arg(s.myTurn).arg(s.inProgress).arg(s.waiting).arg(s.role)
+                               .arg(s.connected).arg(s.rival, s.records.join(';'))
+                               .arg(QString::fromLatin1(s.ours.toHex()), QString::fromLatin1(s.theirs.toHex())));
+}
+
+inline QPoint CellCentre(const CPlayer& player, int row, int col)
+{
+    return {player.m_rcBoard.left + CELL_PITCH * col + 13, player.m_rcBoard.top + CELL_PITCH * row + 13};
+}
+
+inline QByteArray ShotBytes(int row, int col)
+{
+    return Bytes(MakeShotMsg(row, col));
+}
+
+inline QByteArray OpeningBytes(const char* name)
+{
+    const std::vector<unsigned char> cells = Exported(FleetCodes(StandardFleetPicture()));
+    return Bytes(MakeFleetMsg(cells.data())) + Bytes(MakeNameMsg(name)) + Bytes(MakeSignalMsg(NET_READY));
+}
+
+// Waits until all `peer` has sent is received and acted on.
+inline bool QueueDrained(CPeer& peer, int timeoutMs = 20000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (peer.m_socket->bytesToWrite() > 0 && clock.elapsed() < timeoutMs)
+        QTest::qWait(10);
+    QTest::qWait(100);   // the bytes' way into the queue
+    while (NetQueue.Size() != 0 && clock.elapsed() < timeoutMs)
+        QTest::qWait(10);
+    QTest::qWait(150);   // the last record's way to the window
+    return NetQueue.Size() == 0;
+}
+
+// The window in a battle, with the other machine at the end of `peer`.
+class CBattle {
+public:
+    CWindowUnderTest w;
+    CPilot pilot;
+
+    virtual ~CBattle() = default;
+    virtual CPeer& Peer() = 0;
+
+    // Hands the turn to the partner with a shot into open water (row 9 of
+    // the standard fleet has none of its ships).
+    void PassTheTurn()
+    {
+        for (int col = 9; col >= 0 && MyTurn; --col) {
+            if (PlayerTwo.m_view[90 + col] != CELL_WATER)
+                continue;
+            QTest::mouseClick(w->ClientArea(), Qt::LeftButton, {}, CellCentre(PlayerTwo, 9, col));
+        }
+    }
+    // A water cell of our own board not yet shot at.
+    int OpenWater() const
+    {
+        for (int i = BOARD_CELLS - 1; i >= 0; --i)
+            if (PlayerOne.m_fleet[i] == CELL_WATER)
+                return i;
+        return -1;
+    }
+
+protected:
+    // Runs the network dialog; a battle that has not begun within the
+    // deadline (port 2004 held by another program, say) closes whatever
+    // window waits, so the test fails instead of hanging.
+    void OpenNetGame()
+    {
+        QTimer deadline;
+        deadline.setInterval(1000);
+        QElapsedTimer clock;
+        clock.start();
+        QObject::connect(&deadline, &QTimer::timeout, [&clock] {
+            if (clock.elapsed() > 15000)
+                if (QWidget* window = QApplication::activeModalWidget())
+                    window->close();
+        });
+        deadline.start();
+        w->ShowNetGame();
+    }
+
+    void AnswerResults(QWidget* window)
+    {
+        if (auto* names = qobject_cast<CNameDlg*>(window))
+            ClickLater(pilot, names->findChild<QPushButton*>(QStringLiteral("IDOK")));
+        else if (auto* result = qobject_cast<CResultDlg*>(window))
+            ClickLater(pilot, result->m_btnOK);
+    }
+};
+
+// This program as server; the test's client answers every new game with
+// the standard fleet under the name "Rival".
+class CServerBattle : public CBattle {
+public:
+    CPeer client;
+
+    CServerBattle()
+    {
+        client.m_onData = [this] {
+            if (client.m_received.endsWith(QByteArray("\x07\x00", 2)))
+                client.Send(OpeningBytes("Rival"));
+        };
+        pilot.m_onWindow = [this](QWidget* window) {
+            AnswerResults(window);
+            auto* dlg = qobject_cast<CNetDlg*>(window);
+            if (!dlg)
+                return;
+            if (!dlg->m_rbServer->isChecked())
+                ClickLater(pilot, dlg->m_rbServer);
+            else if (w->m_listenSocket->IsListening() && client.m_socket->state() == QAbstractSocket::UnconnectedState)
+                client.ConnectToGame();
+            else if (dlg->m_btnStart->isEnabled())
+                ClickLater(pilot, dlg->m_btnStart);
+        };
+    }
+    bool Start()
+    {
+        OpenNetGame();
+        return QTest::qWaitFor([] { return GameInProgress != 0; }, 5000);
+    }
+    CPeer& Peer() override { return client; }
+};
+
+// This program as client of the test's server, which begins with no
+// server-first, so the client shoots first.
+class CClientBattle : public CBattle {
+public:
+    CPeerServer host;
+
+    CClientBattle()
+    {
+        pilot.m_onWindow = [this](QWidget* window) {
+            AnswerResults(window);
+            auto* dlg = qobject_cast<CNetDlg*>(window);
+            if (!dlg)
+                return;
+            if (!m_bAsked) {
+                m_bAsked = true;
+                QPointer<CNetDlg> guard(dlg);
+                pilot.Later([guard] {
+                    guard->m_rbClient->click();
+                    guard->m_cbServer->setEditText(QStringLiteral("127.0.0.1"));
+                    guard->m_btnConnect->click();
+                });
+            } else if (dlg->m_btnStart->isEnabled() && !pilot.m_boxes.isEmpty()) {
+                ClickLater(pilot, dlg->m_btnStart);
+            }
+        };
+    }
+    bool Start()
+    {
+        if (!host.Listen())
+            return false;
+        OpenNetGame();
+        if (!host.m_peer || w->NetRole != 2)
+            return false;
+        host.m_peer->Send(Bytes({NET_NEW_GAME, 0, NET_TRADITION, 1, 0}));
+        if (!QTest::qWaitFor([this] { return host.m_peer->m_received.endsWith(Bytes({0, 1, 0})); }, 5000))
+            return false;
+        host.m_peer->Send(OpeningBytes("Host"));
+        return QTest::qWaitFor([] { return GameInProgress != 0; }, 5000);
+    }
+    CPeer& Peer() override { return *host.m_peer; }
+
+private:
+    bool m_bAsked = false;
+};
