@@ -42,6 +42,8 @@ void CAnimatedCursor::Reset()
 bool CAnimatedCursor::LoadFromFile(const QString& path)
 {
     Reset();
+    if (path.isEmpty())
+        return false;  // no cursor file anywhere: the system's wait cursor
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > MAX_CURSOR_FILE)
         return false;

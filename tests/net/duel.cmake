@@ -1,0 +1,5 @@
+if(TARGET tidebolt_duel)
+  tidebolt_test(tst_duel SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_duel.cpp LIBS tidebolt_qt NETWORK TIMEOUT 300)
+  target_compile_definitions(tst_duel PRIVATE TIDEBOLT_DUEL_PATH="$<TARGET_FILE:tidebolt_duel>")
+  add_dependencies(tst_duel tidebolt_duel)
+endif()
