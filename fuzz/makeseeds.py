@@ -1,0 +1,157 @@
+#!/usr/bin/env python3
+"""Writes the seed corpora in fuzz/corpus/: real wire traffic, profiles as a
+player might have them, the shipped wait cursor and small variants of it.
+Run from the top of the tree; the output is committed."""
+
+import os
+import shutil
+import struct
+
+ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "corpus")
+
+
+def write(target, name, data):
+    folder = os.path.join(ROOT, target)
+    os.makedirs(folder, exist_ok=True)
+    with open(os.path.join(folder, name), "wb") as f:
+        f.write(data if isinstance(data, bytes) else data.encode("utf-8"))
+
+
+# ---- Wire streams: one byte n, n read lengths, then the stream -------------
+
+FLEET = ("####.###.."
+         ".........."
+         "###.##.##."
+         ".........."
+         "##.#.#.#.."
+         ".........."
+         "#........."
+         ".........."
+         ".........."
+         "..........")
+
+
+def name_msg(name):
+    return bytes([2]) + name + b"\0"
+
+
+def fleet_msg():
+    return bytes([5]) + bytes(3 if c == "#" else 1 for c in FLEET) + b"\0"
+
+
+def shot_msg(row, col):
+    return bytes([4, row + 1, col + 1, 0])
+
+
+def signal(kind):
+    return bytes([kind, 0])
+
+
+def stream(cuts, body):
+    return bytes([len(cuts)]) + bytes(cuts) + body
+
+
+server_start = name_msg(b"Anna") + bytes([6, 1, 0]) + signal(3) + fleet_msg() + signal(1)
+play = b"".join(shot_msg(r, c) for r, c in [(0, 0), (4, 7), (9, 9), (2, 5)])
+cyrillic = name_msg("Игрок".encode("cp1251"))
+
+write("netparse", "game_one_read", stream([], server_start + play + signal(7)))
+write("netparse", "game_byte_by_byte", stream([1], cyrillic + fleet_msg() + signal(1) + play))
+write("netparse", "game_odd_cuts", stream([3, 0, 7, 101], server_start + play))
+write("netparse", "long_name_then_shot", stream([100], name_msg(b"x" * 300) + shot_msg(3, 3)))
+write("netparse", "busy_mid_read", stream([5], signal(1) + signal(8) + shot_msg(1, 1) + signal(1)))
+write("netparse", "out_of_step", stream([2, 9], b"\0\0" + bytes([9, 200, 4, 0, 0]) + fleet_msg()[:50]))
+
+# ---- Profiles ---------------------------------------------------------------
+
+write("profile", "first_run", "[Options]\n")
+write("profile", "typical", """[Options]
+Level=2
+English=1
+Tradition=1
+Sound=0
+CompDelay=300
+Name=Anna
+CurServer=192.168.0.7
+Server1=192.168.0.7
+Server2=gamebox
+[Records]
+count=3
+N0=Anna
+w0=990
+l0=997
+s0=950
+N1=Boris
+w1=998
+l1=995
+s1=1005
+N2=Игрок
+w2=1000
+l2=999
+s2=1010
+""")
+full = ["[Records]", "count=10"]
+for i in range(10):
+    full += [f"N{i}=P{i}", f"w{i}={995 - i}", f"l{i}=998", f"s{i}={960 + 5 * i}"]
+full += ["[Play]", "L3=Newcomer", "W3=Newcomer", "W3=Newcomer", "W2=Newcomer", "W1=P9",
+         "L1=Other", "W9=P0"]
+write("profile", "full_table_and_games", "\n".join(full) + "\n")
+write("profile", "hand_edited", """[Options]
+Level=7
+English=5
+CompDelay=-1
+Name=
+Server1=alpha
+Server2=alpha
+Server4=never read
+[Records]
+count=99
+N0=
+w0=12
+N1=Same
+w1=2147483647
+l1=-2147483648
+s1= 17
+N2=Same
+s2=oops
+N3=Last
+[Play]
+W3=Same
+L0=Last
+W2=
+""")
+
+# ---- Animated cursors -------------------------------------------------------
+
+
+def chunk(tag, body):
+    pad = b"\0" if len(body) & 1 else b""
+    return tag + struct.pack("<I", len(body)) + body + pad
+
+
+def cursor_image(hot_x, hot_y, kind=2):
+    payload = b"\x28" + b"\0" * 5
+    entry = struct.pack("<BBBBHHII", 32, 32, 0, 0, hot_x, hot_y, len(payload), 22)
+    return struct.pack("<HHH", 0, kind, 1) + entry + payload
+
+
+def ani(frames, steps, flags, rate=None, seq=None, extra=b""):
+    header = struct.pack("<9I", 36, len(frames), steps, 0, 0, 0, 0, 6, flags)
+    body = b"ACON" + chunk(b"anih", header)
+    if rate is not None:
+        body += chunk(b"rate", struct.pack(f"<{len(rate)}I", *rate))
+    if seq is not None:
+        body += chunk(b"seq ", struct.pack(f"<{len(seq)}I", *seq))
+    body += extra
+    body += chunk(b"LIST", b"fram" + b"".join(chunk(b"icon", f) for f in frames))
+    return b"RIFF" + struct.pack("<I", len(body)) + body
+
+
+shipped = os.path.join(os.path.dirname(ROOT), "..", "Data", "APPSTART.ANI")
+os.makedirs(os.path.join(ROOT, "anifile"), exist_ok=True)
+shutil.copyfile(shipped, os.path.join(ROOT, "anifile", "appstart"))
+two = [cursor_image(3, 4), cursor_image(31, 0)]
+write("anifile", "two_frames_plain", ani(two, 2, 1))
+write("anifile", "sequence_and_rates", ani(two, 3, 3, rate=[3, 4, 5], seq=[1, 0, 1]))
+write("anifile", "icons_with_info", ani([cursor_image(0, 0, kind=1)], 1, 1,
+                                        extra=chunk(b"LIST", b"INFOINAM" + struct.pack("<I", 3) + b"Odd")))
