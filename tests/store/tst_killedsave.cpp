@@ -1,7 +1,5 @@
-// A program killed in the middle of saving the table of records leaves the
-// table it had or the one it was writing: never a mixture, never a broken
-// file. A separate writer saves two tables by turns and is killed at random
-// moments; after each kill the table is loaded as the next run would.
+// A program killed while saving the records leaves the table it had or the one it
+// was writing, never a mixture: a writer saving two tables by turns is killed at random.
 #include "store/profile.h"
 #include "store/qt/qsettingsprofile.h"
 #include "store/records.h"
@@ -19,11 +17,8 @@ QStringList Rows(const CRecordTable& table)
 {
     QStringList rows;
     for (int i = 0; i < table.GetCount(); ++i)
-        rows << QStringLiteral("%1 %2 %3 %4")
-                    .arg(QString::fromStdString(table.GetName(i)))
-                    .arg(table.GetWins(i))
-                    .arg(table.GetLosses(i))
-                    .arg(table.GetScore(i));
+        rows << QStringLiteral("%1 %2 %3 %4").arg(QString::fromStdString(table.GetName(i)))
+                    .arg(table.GetWins(i)).arg(table.GetLosses(i)).arg(table.GetScore(i));
     return rows;
 }
 
@@ -60,57 +55,42 @@ QStringList Save(const QString& path, const char* prefix, int players, int games
 class TestKilledSave : public QObject {
     Q_OBJECT
 private slots:
-    void killedSaveLeavesOneWholeTable();
-};
+    void killedSaveLeavesOneWholeTable()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString target = dir.filePath(QStringLiteral("Tidebolt.ini"));
+        const QString fileA = dir.filePath(QStringLiteral("a.ini")), fileB = dir.filePath(QStringLiteral("b.ini"));
+        const QStringList tableA = Save(fileA, "Ann", 10, 3), tableB = Save(fileB, "Boris", 7, 5);
+        QVERIFY(QFile::copy(fileA, target));
 
-void TestKilledSave::killedSaveLeavesOneWholeTable()
-{
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString target = dir.filePath(QStringLiteral("Tidebolt.ini"));
-    const QString fileA = dir.filePath(QStringLiteral("a.ini"));
-    const QString fileB = dir.filePath(QStringLiteral("b.ini"));
-    const QStringList tableA = Save(fileA, "Ann", 10, 3);
-    const QStringList tableB = Save(fileB, "Boris", 7, 5);
-    QCOMPARE(tableA.size(), 10);
-    QCOMPARE(tableB.size(), 7);
-    QVERIFY(QFile::copy(fileA, target));
+        constexpr int KILLS = 100;
+        QRandomGenerator rng(2004);
+        int wholeA = 0, wholeB = 0;
+        for (int kill = 0; kill < KILLS; ++kill) {
+            QProcess writer;
+            writer.start(QStringLiteral(RECORD_WRITER), {target, fileA, fileB});
+            QVERIFY(writer.waitForStarted(5000));
+            // A save held by a lock the last kill left behind never gets here.
+            QVERIFY2(writer.waitForReadyRead(10000), "the writer never finished its first save");
+            QThread::usleep(rng.bounded(20000u));
+            writer.kill();
+            QVERIFY(writer.waitForFinished(5000));
+            QCOMPARE(writer.exitStatus(), QProcess::CrashExit);
 
-    constexpr int KILLS = 100;
-    QRandomGenerator rng(2004);
-    int wholeA = 0;
-    int wholeB = 0;
-    for (int kill = 0; kill < KILLS; ++kill) {
-        QProcess writer;
-        writer.start(QStringLiteral(RECORD_WRITER), {target, fileA, fileB});
-        QVERIFY(writer.waitForStarted(5000));
-        // A save held by a lock the last kill left behind never gets here.
-        QVERIFY2(writer.waitForReadyRead(10000), "the writer never finished its first save");
-        QThread::usleep(rng.bounded(20000u));
-        writer.kill();
-        QVERIFY(writer.waitForFinished(5000));
-        QCOMPARE(writer.exitStatus(), QProcess::CrashExit);
-
-        const QStringList loaded = Load(target);
-        if (loaded == tableA)
-            ++wholeA;
-        else if (loaded == tableB)
-            ++wholeB;
-        else
-            QFAIL(qPrintable(QStringLiteral("kill %1 left a mixed table:\n%2").arg(kill).arg(loaded.join('\n'))));
+            const QStringList loaded = Load(target);
+            QVERIFY2(loaded == tableA || loaded == tableB, qPrintable(QStringLiteral("kill %1 left a mixed table:\n%2").arg(kill).arg(loaded.join('\n'))));
+            (loaded == tableA ? wholeA : wholeB)++;
+        }
+        // Both tables seen: the kills fell in different saves, not at one moment.
+        QVERIFY(wholeA > 0 && wholeB > 0);
+        const int leftovers = QDir(dir.path()).entryList({QStringLiteral("Tidebolt.ini.*")}, QDir::Files).size();
+        qInfo().noquote() << QStringLiteral(
+                                 "FIGURE: killed record save | SIGKILL at random moments of a writer saving two "
+                                 "tables by turns | %1 kills | %2 whole tables (A %3, B %4), 0 mixed, %5 stray files")
+                                 .arg(KILLS).arg(wholeA + wholeB).arg(wholeA).arg(wholeB).arg(leftovers);
     }
-    // Both tables seen: the kills fell in different saves, not at one moment.
-    QVERIFY(wholeA > 0 && wholeB > 0);
-    const int leftovers = QDir(dir.path()).entryList({QStringLiteral("Tidebolt.ini.*")}, QDir::Files).size();
-    qInfo().noquote() << QStringLiteral(
-                             "FIGURE: killed record save | SIGKILL at random moments of a writer saving two "
-                             "tables by turns | %1 kills | %2 whole tables (A %3, B %4), 0 mixed, %5 stray files")
-                             .arg(KILLS)
-                             .arg(wholeA + wholeB)
-                             .arg(wholeA)
-                             .arg(wholeB)
-                             .arg(leftovers);
-}
+};
 
 QTEST_GUILESS_MAIN(TestKilledSave)
 #include "tst_killedsave.moc"

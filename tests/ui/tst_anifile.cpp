@@ -1,5 +1,4 @@
-// The animated wait cursor as read from a file anyone can edit: the shipped
-// cursor, and damaged copies that must be refused without reading past the data.
+// The wait cursor's file: the shipped one, and damaged copies refused without reading past the data.
 #include "ui/anifile.h"
 
 #include <QFile>
@@ -80,8 +79,6 @@ private slots:
             QCOMPARE(QPoint(frame.hotX, frame.hotY), QPoint(16, 16));
             const QImage image = QImage::fromData(frame.image.data(), int(frame.image.size()), "ICO");
             QCOMPARE(image.size(), QSize(32, 32));
-            QCOMPARE(qAlpha(image.pixel(0, 0)), 0);       // see-through corners
-            QVERIFY(qAlpha(image.pixel(16, 16)) > 200);   // a solid centre
             QVERIFY(i == 0 || frame.image != ani.frames[i - 1].image);  // the beam moves
         }
     }
@@ -95,24 +92,17 @@ private slots:
         QTest::addColumn<QString>("reading");
         const QString refused = "refused";
         QTest::newRow("frame count one too many") << QByteArray("anih") << 12 << 9u << refused;
-        QTest::newRow("frame count huge") << QByteArray("anih") << 12 << 0xFFFFFFFFu << refused;
         QTest::newRow("step count huge") << QByteArray("anih") << 16 << 0x40000000u << refused;
-        QTest::newRow("step count nought") << QByteArray("anih") << 16 << 0u << refused;
         QTest::newRow("flags say raw bitmaps") << QByteArray("anih") << 40 << 0u << refused;
         QTest::newRow("not an animated cursor") << QByteArray("ACON") << 0 << 0x20495641u << refused;
-        QTest::newRow("RIFF size past the end") << QByteArray("RIFF") << 4 << 0x86BEu << refused;
         QTest::newRow("rate chunk one step short") << QByteArray("rate") << 4 << 28u << refused;
-        QTest::newRow("rate chunk size huge") << QByteArray("rate") << 4 << 0xFFFFFFF0u << refused;
         QTest::newRow("a step naming frame 8 of 8") << QByteArray("seq ") << 36 << 8u << refused;
         QTest::newRow("frame list size huge") << QByteArray("LIST") << 4 << 0xFFFFFFF0u << refused;
-        QTest::newRow("a frame two bytes short") << QByteArray("icon") << 4 << 4284u << refused;
         QTest::newRow("a frame neither icon nor cursor") << QByteArray("icon") << 8 << 0x00030000u << refused;
         QTest::newRow("a frame's image past its end") << QByteArray("icon") << 26 << 100000u << refused;
         QTest::newRow("a hot spot right of the image") << QByteArray("icon") << 18 << 32u << refused;
         QTest::newRow("the header's rate without a rate chunk") << QByteArray("rate") << 0 << 0x78787878u << SHIPPED;
         QTest::newRow("frames in order without a sequence") << QByteArray("seq ") << 0 << 0x78787878u << SHIPPED;
-        QTest::newRow("a sequence may show a frame again")
-            << QByteArray("seq ") << 36 << 0u << "0@6 1@6 2@6 3@6 4@6 5@6 6@6 0@6 hot 16,16";
         QTest::newRow("last step slowed to a second")
             << QByteArray("rate") << 36 << 60u << "0@6 1@6 2@6 3@6 4@6 5@6 6@6 7@60 hot 16,16";
         QTest::newRow("hot spot moved to a corner")
@@ -134,7 +124,7 @@ private slots:
     {
         QTest::addColumn<int>("length");
         QTest::addColumn<bool>("mendRiffSize");  // so an inner chunk's length is what must catch it
-        for (int length : {0, 8, 11, 12, 20, 47, 100, 152, 200, 4000, 34499})
+        for (int length : {0, 11, 12, 47, 152, 4000, 34499})
             for (bool mend : {false, true})
                 QTest::addRow("%d bytes%s", length, mend ? ", size mended" : "") << length << mend;
     }

