@@ -23,7 +23,7 @@ bool MakeDelivery(const NETMSG& rec, NetDelivery& out)
     case NET_NAME: {
         const unsigned char* end = static_cast<const unsigned char*>(std::memchr(rec.data, 0, NETMSG_DATA));
         const std::size_t length = end ? static_cast<std::size_t>(end - rec.data) : NETMSG_DATA - 1;
-        out.commandId = NET_CMD_NAME;
+        out.commandId = ID_NET_NAME;
         out.block.assign(rec.data, rec.data + length);
         out.block.push_back(0);
         return true;
@@ -31,13 +31,13 @@ bool MakeDelivery(const NETMSG& rec, NetDelivery& out)
     case NET_SHOT: {
         const std::int32_t cell[2] = {static_cast<signed char>(rec.data[0]),
                                       static_cast<signed char>(rec.data[1])};
-        out.commandId = NET_CMD_SHOT;
+        out.commandId = ID_NET_SHOT;
         out.block.resize(sizeof cell);
         std::memcpy(out.block.data(), cell, sizeof cell);
         return true;
     }
     case NET_FLEET:
-        out.commandId = NET_CMD_BOARD;
+        out.commandId = ID_NET_BOARD;
         out.block.assign(rec.data, rec.data + NET_FLEET_CELLS);
         return true;
     case NET_TRADITION:

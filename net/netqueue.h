@@ -10,18 +10,18 @@
 #include <thread>
 #include <vector>
 
-// Commands the dispatch hands to the window besides ID_NET_NAME (108),
-// ID_NET_SHOT (109), ID_NET_BOARD (110) and "New game" (32780): the three
-// signals that change game flags, posted too so that every flag is written
-// on the window's thread alone.
+// Commands the dispatch hands to the window, each with its block: the name,
+// the shot and the fleet; the three signals that change game flags, posted
+// too so that every flag is written on the window's thread alone; and the
+// window's own "New game" (32780).
 enum {
+    ID_NET_NAME = 108,
+    ID_NET_SHOT = 109,
+    ID_NET_BOARD = 110,
     ID_NET_READY = 111,
     ID_NET_SERVER_FIRST = 112,
     ID_NET_TRADITION = 113,
 };
-constexpr int NET_CMD_NAME = 108;
-constexpr int NET_CMD_SHOT = 109;
-constexpr int NET_CMD_BOARD = 110;
 constexpr int NET_CMD_NEW_GAME = 32780;
 
 // One record on its way to the window.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "net/netqueue.h"  // the commands the network dispatch posts
 #include "store/records.h"
 
 #include <QDialog>
@@ -30,13 +31,6 @@ enum {
     ID_GAME_NETWORK = 32784,
     ID_GAME_COMPUTER = 32785,
     ID_SYS_ABOUT = 1044,
-};
-
-// Commands the network dispatch posts to the window, each with its block.
-enum {
-    ID_NET_NAME = 108,
-    ID_NET_SHOT = 109,
-    ID_NET_BOARD = 110,
 };
 
 // Fixed geometry of the main window, in client pixels below the menu bar.

@@ -58,18 +58,18 @@ void CGameDlg::OnNetCommand(int id, const std::vector<unsigned char>& block)
     // and must touch neither.
     const bool settingUp = LocalReady != 0;
     switch (id) {
-    case NET_CMD_NAME:
+    case ID_NET_NAME:
         if (settingUp)
             OnNetName(block);
         break;
-    case NET_CMD_SHOT: {
+    case ID_NET_SHOT: {
         int row1 = 0;
         int col1 = 0;
         if (ReadShotBlock(block, row1, col1))
             OpponentShot(row1 - 1, col1 - 1);
         break;
     }
-    case NET_CMD_BOARD:
+    case ID_NET_BOARD:
         if (settingUp)
             OnNetBoard(block);
         break;
