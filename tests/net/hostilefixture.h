@@ -1,9 +1,7 @@
 #pragma once
 
-// A battle over the network already under way, this program as server or as
-// client, the other machine played by the test; and the gauges a hostile
-// peer is judged by: is the window still alive, has memory stayed put, is
-// the battle as it was.
+// A network battle under way, the other machine played by the test, and the
+// gauges a hostile peer is judged by: liveness, memory, the battle's state.
 
 #include "netfixture.h"
 #include "net/netqueue.h"
@@ -21,15 +19,13 @@
 inline long VmRssKb()
 {
     QFile status(QStringLiteral("/proc/self/status"));
-    if (status.open(QIODevice::ReadOnly))
-        for (const QByteArray& line : status.readAll().split('\n'))
-            if (line.startsWith("VmRSS:"))
-                return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return 0;
+    const QByteArray text = status.open(QIODevice::ReadOnly) ? status.readAll() : QByteArray();
+    const int at = text.indexOf("VmRSS:");
+    return at < 0 ? 0 : text.mid(at + 6).trimmed().split(' ').value(0).toLong();
 }
 
-// Ticks every 10 ms on the window's thread: the longest gap between two
-// ticks is how long the window was deaf. Memory is measured from creation.
+// Ticks every 10 ms on the window's thread: the longest gap between ticks
+// is how long the window was deaf. Memory is measured from creation.
 class CLiveness : public QObject {
 public:
     CLiveness() : m_rssStart(VmRssKb())
@@ -66,29 +62,6 @@ inline QStringList RecordRows(const CRecordTable& table)
     return rows;
 }
 
-// Everything a player would see change if a stray message acted, as text
-// so that a difference shows in the failure.
-struct CBattleState {
-    QByteArray ours, theirs;
-    int myTurn = 0;
-    QString rest;
-
-    static CBattleState Of(const CGameDlg& w)
-    {
-        const bool connected = w.m_connSocket && w.m_connSocket->IsConnected();
-        return {QByteArray(reinterpret_cast<const char*>(PlayerOne.m_fleet), BOARD_CELLS),
-                QByteArray(reinterpret_cast<const char*>(PlayerTwo.m_fleet), BOARD_CELLS), int(MyTurn),
-                QStringLiteral("battle %1 waiting %2 role %3 connected %4 rival %5 records [%6]")
-                    .arg(GameInProgress).arg(w.Waiting).arg(w.NetRole).arg(connected)
-                    .arg(QString::fromStdString(PlayerTwo.GetName()), RecordRows(w.m_records).join(';'))};
-    }
-    QString Text() const
-    {
-        return QStringLiteral("turn %1 %2 ours %3 theirs %4")
-            .arg(myTurn).arg(rest, QString::fromLatin1(ours.toHex()), QString::fromLatin1(theirs.toHex()));
-    }
-};
-
 inline QByteArray ShotBytes(int cell)
 {
     return Bytes(MakeShotMsg(cell / BOARD_SIZE, cell % BOARD_SIZE));
@@ -101,17 +74,13 @@ inline QByteArray OpeningBytes(const char* name)
 }
 
 // Waits until all `peer` has sent is received and acted on.
-inline bool QueueDrained(CPeer& peer, int timeoutMs = 20000)
+inline bool QueueDrained(CPeer& peer)
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (peer.m_socket->bytesToWrite() > 0 && clock.elapsed() < timeoutMs)
-        QTest::qWait(10);
+    const bool sent = QTest::qWaitFor([&peer] { return peer.m_socket->bytesToWrite() == 0; }, 20000);
     QTest::qWait(100);   // the bytes' way into the queue
-    while (NetQueue.Size() != 0 && clock.elapsed() < timeoutMs)
-        QTest::qWait(10);
+    const bool read = QTest::qWaitFor([] { return NetQueue.Size() == 0; }, 20000);
     QTest::qWait(150);   // the last record's way to the window
-    return NetQueue.Size() == 0;
+    return sent && read;
 }
 
 // The window in a battle, with the other machine at the end of Peer().
@@ -121,7 +90,21 @@ public:
     CPilot pilot;
 
     virtual ~CBattle() = default;
+    virtual bool Start() = 0;
     virtual CPeer& Peer() = 0;
+    // Everything a player would see change if a stray message acted, as
+    // text so that a difference shows in the failure.
+    QString State() const
+    {
+        const auto hex = [](const signed char* cells) {
+            return QString::fromLatin1(QByteArray(reinterpret_cast<const char*>(cells), BOARD_CELLS).toHex());
+        };
+        return QStringLiteral("battle %1 turn %2 waiting %3 role %4 connected %5 rival %6 records [%7] notices [%8] ours %9 theirs %10")
+            .arg(GameInProgress).arg(MyTurn).arg(w->Waiting).arg(w->NetRole)
+            .arg(w->m_connSocket && w->m_connSocket->IsConnected())
+            .arg(QString::fromStdString(PlayerTwo.GetName()), RecordRows(w->m_records).join(';'),
+                 pilot.m_boxes.join(';'), hex(PlayerOne.m_fleet), hex(PlayerTwo.m_fleet));
+    }
 
     // Hands the turn to the partner with a shot into open water (row 9 of
     // the standard fleet has none of its ships).
@@ -154,10 +137,9 @@ public:
     }
 
 protected:
-    // A battle that has not begun within the deadline (port 2004 held by
-    // another program, say) closes whatever window waits, so the test fails
-    // instead of hanging.
-    bool OpenNetGame()
+    // A battle not begun in 15 s (port 2004 taken, say) closes whatever
+    // window waits, so the test fails instead of hanging.
+    void OpenNetGame()
     {
         QElapsedTimer clock;
         clock.start();
@@ -168,7 +150,6 @@ protected:
         });
         deadline.start(1000);
         w->ShowNetGame();
-        return true;
     }
     void AnswerResults(QWidget* window)
     {
@@ -195,17 +176,19 @@ public:
         pilot.m_onWindow = [this](QWidget* window) {
             AnswerResults(window);
             auto* dlg = qobject_cast<CNetDlg*>(window);
-            if (!dlg)
-                return;
-            if (!dlg->m_rbServer->isChecked())
+            if (dlg && !dlg->m_rbServer->isChecked())
                 ClickLater(pilot, dlg->m_rbServer);
-            else if (w->m_listenSocket->IsListening() && client.m_socket->state() == QAbstractSocket::UnconnectedState)
+            else if (dlg && w->m_listenSocket->IsListening() && client.m_socket->state() == QAbstractSocket::UnconnectedState)
                 client.ConnectToGame();
-            else if (dlg->m_btnStart->isEnabled())
+            else if (dlg && dlg->m_btnStart->isEnabled())
                 ClickLater(pilot, dlg->m_btnStart);
         };
     }
-    bool Start() { return OpenNetGame() && BattleBegins(); }
+    bool Start() override
+    {
+        OpenNetGame();
+        return BattleBegins();
+    }
     CPeer& Peer() override { return client; }
 };
 
@@ -232,9 +215,12 @@ public:
             }
         };
     }
-    bool Start()
+    bool Start() override
     {
-        if (!host.Listen() || !OpenNetGame() || !host.m_peer || w->NetRole != 2)
+        if (!host.Listen())
+            return false;
+        OpenNetGame();
+        if (!host.m_peer || w->NetRole != 2)
             return false;
         host.m_peer->Send(Bytes({NET_NEW_GAME, 0, NET_TRADITION, 1, 0}));
         if (!QTest::qWaitFor([this] { return host.m_peer->m_received.endsWith(Bytes({0, 1, 0})); }, 5000))

@@ -1,12 +1,10 @@
 #pragma once
 
-// What the network tests share: the main window on a profile of its own, a
-// player who answers every window the way the test says, and a partner
-// machine played by the test in raw bytes.
+// The main window on a profile of its own, a player who answers its windows
+// as the test says, and the other machine played by the test in raw bytes.
 
 #include "game/globals.h"
 #include "game/player.h"
-#include "game/sound.h"
 #include "net/netmsg.h"
 #include "net/qt/netdlg.h"
 #include "store/profile.h"
@@ -14,12 +12,14 @@
 #include "store/settings.h"
 #include "ui/gamedlg.h"
 
-#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -29,12 +29,10 @@
 
 #include <functional>
 #include <memory>
-#include <string>
-#include <vector>
 
-// Looks at the active modal window every 10 ms: a message box is noted and
-// closed with OK, any other window goes to m_onWindow. Every action runs from
-// a queued call, so a window opened inside an action never stops the pilot.
+// Every 10 ms: a modal message box is noted and closed with OK, any other
+// modal window goes to m_onWindow. Actions run queued, so a window opened
+// inside one never stops the pilot.
 class CPilot : public QObject {
 public:
     QStringList m_boxes;   // message box texts, in the order they came
@@ -46,14 +44,10 @@ public:
         m_timer.start(10);
     }
 
-    // Runs `act` later from the event loop, once per window and step.
     void Later(std::function<void()> act)
     {
         m_bPending = true;
-        QTimer::singleShot(0, this, [this, act] {
-            m_bPending = false;
-            act();
-        });
+        QTimer::singleShot(0, this, [this, act] { m_bPending = false, act(); });
     }
 
 private:
@@ -63,19 +57,13 @@ private:
         if (!window || m_bPending || !window->isVisible())
             return;
         auto* box = qobject_cast<QMessageBox*>(window);
-        if (!box) {
-            if (m_onWindow)
-                m_onWindow(window);
-            return;
-        }
-        if (m_lastBox == box)
+        if (!box && m_onWindow)
+            return m_onWindow(window);
+        if (!box || m_lastBox == box)
             return;
         m_lastBox = box;
         m_boxes << box->text();
-        Later([guard = QPointer<QMessageBox>(box)] {
-            if (guard)
-                guard->done(QMessageBox::Ok);
-        });
+        Later([guard = QPointer<QMessageBox>(box)] { guard ? guard->done(QMessageBox::Ok) : void(); });
     }
 
     QTimer m_timer;
@@ -103,16 +91,11 @@ public:
     }
 
     void ConnectToGame() { m_socket->connectToHost(QStringLiteral("127.0.0.1"), NET_PORT); }
-    void Send(const QByteArray& bytes)
-    {
-        m_socket->write(bytes);
-        m_socket->flush();
-    }
+    void Send(const QByteArray& bytes) { m_socket->write(bytes), m_socket->flush(); }
     bool IsConnected() const { return m_socket->state() == QAbstractSocket::ConnectedState; }
 };
 
-// A server played by the test: takes the program's connection as m_peer,
-// or hands it to m_onConnection when set.
+// A server played by the test: the program's connection becomes m_peer unless m_onConnection takes it.
 class CPeerServer : public QObject {
 public:
     QTcpServer m_server;
@@ -124,12 +107,8 @@ public:
     CPeerServer()
     {
         connect(&m_server, &QTcpServer::newConnection, this, [this] {
-            while (QTcpSocket* socket = m_server.nextPendingConnection()) {
-                if (m_onConnection)
-                    m_onConnection(socket);
-                else
-                    m_peer = std::make_unique<CPeer>(socket);
-            }
+            while (QTcpSocket* socket = m_server.nextPendingConnection())
+                m_onConnection ? m_onConnection(socket) : void(m_peer = std::make_unique<CPeer>(socket));
         });
     }
 };
@@ -139,16 +118,13 @@ class CWindowUnderTest {
 public:
     explicit CWindowUnderTest(bool english = true, bool tradition = true)
     {
-        {
-            QSettings seed(m_dir.filePath(QStringLiteral("Tidebolt.ini")), QSettings::IniFormat);
-            seed.setValue("Options/CompDelay", 0);
-            seed.setValue("Options/English", english ? 1 : 0);
-            seed.setValue("Options/Tradition", tradition ? 1 : 0);
-        }
-        m_profile = std::make_unique<CQSettingsProfile>(m_dir.filePath(QStringLiteral("Tidebolt.ini")));
+        const QString ini = m_dir.filePath(QStringLiteral("Tidebolt.ini"));
+        QSettings(ini, QSettings::IniFormat).setValue("Options/CompDelay", 0);
+        QSettings(ini, QSettings::IniFormat).setValue("Options/English", int(english));
+        QSettings(ini, QSettings::IniFormat).setValue("Options/Tradition", int(tradition));
+        m_profile = std::make_unique<CQSettingsProfile>(ini);
         SetProfile(m_profile.get());
-        GameInProgress = MyTurn = 0;
-        QueueEnabled = 0;
+        GameInProgress = MyTurn = QueueEnabled = 0;
         PlayerOne.m_nWins = PlayerTwo.m_nWins = 0;
         PlayerTwo.SetName("");
         m_dlg = std::make_unique<CGameDlg>();
@@ -157,16 +133,11 @@ public:
         m_dlg->show();
     }
 
-    ~CWindowUnderTest()
-    {
-        m_dlg.reset();
-        SetProfile(nullptr);
-    }
+    ~CWindowUnderTest() { m_dlg.reset(), SetProfile(nullptr); }
 
     CGameDlg* operator->() const { return m_dlg.get(); }
     CGameDlg* get() const { return m_dlg.get(); }
 
-    // Checked state of a menu command, by its id.
     bool IsChecked(int id) const
     {
         for (const QAction* top : m_dlg->findChild<QMenuBar*>()->actions())
@@ -184,8 +155,15 @@ private:
 
 inline void ClickLater(CPilot& pilot, QAbstractButton* button)
 {
-    pilot.Later([guard = QPointer<QAbstractButton>(button)] {
-        if (guard)
-            guard->click();
+    pilot.Later([guard = QPointer<QAbstractButton>(button)] { guard ? guard->click() : void(); });
+}
+
+// The player picks "client" and connects to this machine.
+inline void ConnectLater(CPilot& pilot, CNetDlg* dlg)
+{
+    pilot.Later([dlg] {
+        dlg->m_rbClient->click();
+        dlg->m_cbServer->setEditText(QStringLiteral("127.0.0.1"));
+        dlg->m_btnConnect->click();
     });
 }

@@ -7,14 +7,8 @@
 #include "ui/pictures.h"
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QtTest>
+#include <QtWidgets>
 
 namespace {
 
@@ -29,22 +23,25 @@ void Click(QAbstractButton* button)
     QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(8, button->height() / 2));
 }
 
+// The check boxes and radio buttons in the order their names and states are written.
+QList<QAbstractButton*> Buttons(const COptionsDlg& dlg)
+{
+    return {dlg.m_radEasy, dlg.m_radNormal, dlg.m_radHard, dlg.m_chkTradition,
+            dlg.m_chkShowCount, dlg.m_chkSound, dlg.m_radRussian, dlg.m_radEnglish};
+}
+const QStringList NAMES = {"easy", "normal", "hard", "tradition", "count", "sound", "russian", "english"};
+
 // Plays the player's actions, comma-separated: a button by its name, or "delay N".
 void Do(COptionsDlg& dlg, const QString& actions)
 {
-    const QList<QPair<QString, QAbstractButton*>> buttons = {
-        {"easy", dlg.m_radEasy}, {"normal", dlg.m_radNormal}, {"hard", dlg.m_radHard},
-        {"tradition", dlg.m_chkTradition}, {"count", dlg.m_chkShowCount}, {"sound", dlg.m_chkSound},
-        {"russian", dlg.m_radRussian}, {"english", dlg.m_radEnglish}};
     for (const QString& action : actions.split(',', Qt::SkipEmptyParts)) {
-        for (const auto& button : buttons)
-            if (button.first == action)
-                Click(button.second);
-        if (action.startsWith("delay")) {
-            dlg.m_edtDelay->selectAll();
-            QTest::keyClick(dlg.m_edtDelay, Qt::Key_Delete);
-            QTest::keyClicks(dlg.m_edtDelay, action.mid(6));
-        }
+        if (NAMES.contains(action))
+            Click(Buttons(dlg)[NAMES.indexOf(action)]);
+        if (!action.startsWith("delay"))
+            continue;
+        dlg.m_edtDelay->selectAll();
+        QTest::keyClick(dlg.m_edtDelay, Qt::Key_Delete);
+        QTest::keyClicks(dlg.m_edtDelay, action.mid(6));
     }
 }
 
@@ -70,11 +67,8 @@ const QStringList ENGLISH = {
 // What the dialog shows: levels, boxes and languages (x checked), the delay.
 QString Shown(const COptionsDlg& dlg)
 {
-    const QAbstractButton* const buttons[] = {dlg.m_radEasy, dlg.m_radNormal, dlg.m_radHard,
-                                              dlg.m_chkTradition, dlg.m_chkShowCount, dlg.m_chkSound,
-                                              dlg.m_radRussian, dlg.m_radEnglish};
     QString shown;
-    for (const QAbstractButton* b : buttons)
+    for (const QAbstractButton* b : Buttons(dlg))
         shown += b->isChecked() ? 'x' : '-';
     return shown + ' ' + dlg.m_edtDelay->text();
 }
@@ -85,11 +79,7 @@ class TestOptionsDlg : public QObject {
     Q_OBJECT
 private slots:
     // A first run: Russian, Easy, every box checked, 200 ms.
-    void init()
-    {
-        Level = 1, English = 0, Tradition = 1, Sound = 1, ShowShipCount = 1, CompDelay = 200;
-        GameInProgress = 0;
-    }
+    void init() { Level = 1, English = 0, Tradition = 1, Sound = 1, ShowShipCount = 1, CompDelay = 200, GameInProgress = 0; }
 
     // On opening, then relabelled by the language buttons, then Cancel.
     void opensShowingTheSettingsAndCancelKeepsThem_data()
@@ -111,9 +101,7 @@ private slots:
         QFETCH(int, boxes);
         QFETCH(QString, clicks);
         QFETCH(bool, showsEnglish);
-        Level = level;
-        English = english;
-        Tradition = Sound = ShowShipCount = boxes;
+        Level = level, English = english, Tradition = Sound = ShowShipCount = boxes;
         const QString before = Settings();
         COptionsDlg dlg;
         QString shown;
@@ -142,16 +130,13 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("after");
         const int yes = QMessageBox::Yes, no = QMessageBox::No, ok = QMessageBox::Ok;
-        const QString english = "Tidebolt: Begin new game ?";
         const QString russian = "Tidebolt: Изменены настройки при которых текущая игра не может быть продолжена.\nНачать новую игру ?";
-        const QString range = "Tidebolt: Please enter an integer between 0 and 1000.";
-        QTest::newRow("every box cleared") << 0 << 1 << "normal,tradition,sound,count" << ok << "" << "L2 E0 T0 S0 C0 D200";
         QTest::newRow("1000 accepted") << 0 << 1 << "english,delay 1000" << ok << "" << "L1 E1 T1 S1 C1 D1000";
-        QTest::newRow("1001 refused") << 0 << 1 << "hard,delay 1001" << ok << range << "open";
+        QTest::newRow("1001 refused") << 0 << 1 << "hard,delay 1001" << ok << "Tidebolt: Please enter an integer between 0 and 1000." << "open";
         QTest::newRow("empty refused") << 0 << 1 << "hard,delay " << ok << "Tidebolt: Please enter a positive integer." << "open";
-        QTest::newRow("no question outside a battle") << 0 << 1 << "hard,tradition" << ok << "" << "L3 E0 T0 S1 C1 D200";
+        QTest::newRow("no question outside a battle") << 0 << 1 << "hard,tradition,count" << ok << "" << "L3 E0 T0 S1 C0 D200";
         QTest::newRow("battle: delay, sound, language ask nothing") << 1 << 1 << "delay 10,sound,english" << ok << "" << "L1 E1 T1 S0 C1 D10";
-        QTest::newRow("battle: new level, Yes") << 1 << 1 << "english,normal" << yes << english << "L2 E1 T1 S1 C1 D200";
+        QTest::newRow("battle: new level, Yes") << 1 << 1 << "english,normal" << yes << "Tidebolt: Begin new game ?" << "L2 E1 T1 S1 C1 D200";
         QTest::newRow("battle: new rule, No") << 1 << 1 << "tradition" << no << russian << "open";
         QTest::newRow("Level 7 kept outside a battle") << 0 << 7 << "" << ok << "" << "L0 E0 T1 S1 C1 D200";
     }
@@ -163,8 +148,7 @@ private slots:
         QFETCH(int, answer);
         QFETCH(QString, box);
         QFETCH(QString, after);
-        GameInProgress = battle;
-        Level = level;
+        GameInProgress = battle, Level = level;
         const QString before = Settings();
         COptionsDlg dlg;
         QStringList boxes;
@@ -173,12 +157,11 @@ private slots:
             Do(dlg, actions);
             QTimer answering;  // notes each message box and answers it
             connect(&answering, &QTimer::timeout, [&] {
-                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                if (!box)
-                    return;
-                boxes << box->windowTitle() + ": " + box->text();
-                QAbstractButton* button = box->button(QMessageBox::StandardButton(answer));
-                button ? button->click() : box->reject();
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    boxes << box->windowTitle() + ": " + box->text();
+                    QAbstractButton* button = box->button(QMessageBox::StandardButton(answer));
+                    button ? button->click() : box->reject();
+                }
             });
             answering.start(10);
             Click(dlg.m_btnOK);
@@ -191,8 +174,7 @@ private slots:
         QCOMPARE(result, after == "open" ? int(IDCANCEL) : int(IDOK));
         QCOMPARE(Settings(), after == "open" ? before : after);
         QCOMPARE(int(dlg.m_bNewGame), int(result == IDOK && answer == QMessageBox::Yes));
-        if (box.contains("integer"))  // a refused delay is chosen for typing again
-            QVERIFY(delayChosen);
+        QCOMPARE(delayChosen, box.contains("integer"));  // a refused delay is chosen for typing again
     }
 };
 
