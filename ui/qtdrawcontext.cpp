@@ -55,33 +55,33 @@ QFont::Weight ToQtWeight(int weight)
     return QFont::Weight(std::clamp(weight, 100, 900));
 }
 
-QString SpecKey(const CFontSpec& spec)
+QString FontKey(const CFontSpec& wanted)
 {
     return QStringLiteral("%1|%2|%3")
-        .arg(QString::fromStdString(spec.face))
-        .arg(spec.height)
-        .arg(spec.weight);
+        .arg(QString::fromStdString(wanted.face))
+        .arg(wanted.height)
+        .arg(wanted.weight);
 }
 
 // The height asked for is the character cell (ascent plus descent), so the
 // em size is brought down until the cell fits, as the window system does.
-QFont BuildFont(const CFontSpec& spec)
+QFont BuildFont(const CFontSpec& wanted)
 {
     QFont font;
-    SetFamilies(font, spec.face);
-    font.setWeight(ToQtWeight(spec.weight));
+    SetFamilies(font, wanted.face);
+    font.setWeight(ToQtWeight(wanted.weight));
     // Exact colours: the caption and count colours are meant to come out as
     // given, not blended into the background.
     font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::PreferMatch));
     font.setHintingPreference(QFont::PreferFullHinting);
 
-    const int height = std::clamp(std::abs(spec.height), 0, 1000);
+    const int height = std::clamp(std::abs(wanted.height), 0, 1000);
     if (height == 0) {
         font.setPixelSize(16);
         return font;
     }
     font.setPixelSize(height);
-    if (spec.height < 0)
+    if (wanted.height < 0)
         return font;  // a negative height is the em size itself
     for (int size = height; size > 1 && QFontMetrics(font).height() > height; --size)
         font.setPixelSize(size - 1);
@@ -155,16 +155,16 @@ void CQtDrawContext::LineTo(int x, int y)
     }
 }
 
-QFont CQtDrawContext::MakeFont(const CFontSpec& spec)
+QFont CQtDrawContext::MakeFont(const CFontSpec& wanted)
 {
     // Measuring a font is slow next to drawing with it, and the board asks
     // for the same two fonts on every paint.
     static QHash<QString, QFont> cache;
-    const QString key = SpecKey(spec);
+    const QString key = FontKey(wanted);
     const auto found = cache.constFind(key);
     if (found != cache.constEnd())
         return found.value();
-    const QFont font = BuildFont(spec);
+    const QFont font = BuildFont(wanted);
     cache.insert(key, font);
     return font;
 }

@@ -30,7 +30,7 @@ public:
     void DrawPicture(int x, int y, int resourceId) override;
 
     // The installed font that stands in for a face the game asks for.
-    static QFont MakeFont(const CFontSpec& spec);
+    static QFont MakeFont(const CFontSpec& wanted);
 
 private:
     QPainter& m_painter;

@@ -24,6 +24,14 @@ inline long VmRssKb()
     return at < 0 ? 0 : text.mid(at + 6).trimmed().split(' ').value(0).toLong();
 }
 
+// AddressSanitizer holds freed memory in quarantine (256 MB by default), so
+// under it RSS shows the traffic that went through, not what the game keeps.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr long RSS_SLACK_KB = 256 * 1024;
+#else
+constexpr long RSS_SLACK_KB = 0;
+#endif
+
 // Ticks every 10 ms on the window's thread: the longest gap between ticks
 // is how long the window was deaf. Memory is measured from creation.
 class CLiveness : public QObject {
