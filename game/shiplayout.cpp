@@ -213,12 +213,17 @@ int CShipLayout::ShipAt(int row, int col) const
     return -1;
 }
 
+int CShipLayout::ShipUnder(int x, int y, int& row, int& col) const
+{
+    if (!CellFromPoint(x, y, row, col))
+        return -1;
+    return ShipAt(row, col);
+}
+
 void CShipLayout::PickShip(int x, int y)
 {
     int row, col;
-    if (!CellFromPoint(x, y, row, col))
-        return;
-    const int ship = ShipAt(row, col);
+    const int ship = ShipUnder(x, y, row, col);
     if (ship < 0)
         return;
     m_nSelected = ship;
@@ -252,9 +257,7 @@ void CShipLayout::Drop()
 void CShipLayout::RotateAt(int x, int y)
 {
     int row, col;
-    if (!CellFromPoint(x, y, row, col))
-        return;
-    const int ship = ShipAt(row, col);
+    const int ship = ShipUnder(x, y, row, col);
     if (ship < 0)
         return;
     m_ships[ship].RotateAbout(row, col);

@@ -40,6 +40,8 @@ public:
     bool CellFromPoint(int x, int y, int& row, int& col) const;
     // Index of the first ship in fleet order with a deck on the cell, or -1.
     int ShipAt(int row, int col) const;
+    // The ship on the cell under a point (-1: none), and that cell.
+    int ShipUnder(int x, int y, int& row, int& col) const;
     void PickShip(int x, int y);
     void DragTo(int x, int y);
     void Drop();
