@@ -8,6 +8,7 @@
 #include "ui/aboutdlg.h"
 #include "ui/dialogids.h"
 #include "ui/animatedcursor.h"
+#include "ui/boardview.h"
 #include "ui/optionsdlg.h"
 #include "ui/pictures.h"
 #include "ui/scoresdlg.h"
@@ -17,38 +18,8 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QShortcut>
 #include <QVBoxLayout>
-
-// The client area below the menu bar: it paints the frame and hands the
-// clicks to the window, in its own coordinates.
-class CBoardView : public QWidget {
-public:
-    explicit CBoardView(CGameDlg* dlg) : QWidget(dlg), m_dlg(dlg)
-    {
-        setFixedSize(MAIN_CLIENT_WIDTH, MAIN_CLIENT_HEIGHT);
-        setAttribute(Qt::WA_OpaquePaintEvent);
-        setMouseTracking(true);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        m_dlg->PaintClient(painter);
-    }
-    void mouseReleaseEvent(QMouseEvent* event) override
-    {
-        if (event->button() == Qt::LeftButton)
-            m_dlg->OnLButtonUp(0, event->position().toPoint().x(), event->position().toPoint().y());
-    }
-    void enterEvent(QEnterEvent*) override { m_dlg->UpdateCursor(); }
-
-private:
-    CGameDlg* m_dlg;
-};
 
 namespace {
 
