@@ -75,7 +75,7 @@ std::size_t CNetParser::MessageLength(std::size_t pos) const
         return available > NET_NAME_ROOM ? NET_NAME_ROOM + 1 : 0;
     }
     default:
-        break;   // an unknown type byte is a message of one byte
+        break;
     }
     return available >= length ? length : 0;
 }
@@ -134,6 +134,12 @@ NetParseResult CNetParser::Feed(const unsigned char* bytes, std::size_t count, s
         if (type == NET_BUSY) {
             Reset();
             return NetParseResult::Busy;
+        }
+        if (type > NET_NEW_GAME) {
+            // No message has this type: nothing would act on its record,
+            // and a stream of them must not cost the game a pass each.
+            ++pos;
+            continue;
         }
         const std::size_t length = MessageLength(pos);
         if (length == 0)

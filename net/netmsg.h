@@ -45,8 +45,9 @@ enum class NetParseResult {
 
 // Cuts the stream of one connection into records. A message cut by the end
 // of a read is kept and completed by the next, so how the stream was split
-// into reads never changes the records. Nothing here trusts the peer: every
-// body is bounded by the record's room.
+// into reads never changes the records. A byte where a type belongs that no
+// message has is stepped over. Nothing here trusts the peer: every body is
+// bounded by the record's room.
 class CNetParser {
 public:
     NetParseResult Feed(const unsigned char* bytes, std::size_t count, std::vector<NETMSG>& out);

@@ -2,6 +2,7 @@
 
 #include "game/globals.h"
 #include "game/player.h"
+#include "net/netsession.h"
 #include "ui/animatedcursor.h"
 #include "ui/qtdrawcontext.h"
 
@@ -15,7 +16,7 @@ const COLORREF kWaitTextColour = RGB(0, 200, 250);
 void CGameDlg::DrawScene(CDrawContext& dc)
 {
     dc.FillSolidRect(BoardFrame, BackgroundColour);
-    if (Waiting) {
+    if (m_session->Waiting) {
         // Drawn transparently, like the captions: an opaque box behind the
         // words would look like a rendering fault on the dark frame.
         const CFontSpec previous = dc.SelectFont({"Benguiat Bk BT", 20, 400});

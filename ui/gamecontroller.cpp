@@ -4,8 +4,8 @@
 #include "game/globals.h"
 #include "game/player.h"
 #include "game/sound.h"
-#include "net/cp1251.h"
-#include "net/netmsg.h"
+#include "net/netsession.h"
+#include "net/qt/netconnection.h"
 #include "store/settings.h"
 #include "ui/dialogids.h"
 #include "ui/namedlg.h"
@@ -24,16 +24,18 @@ void SetStartingCounts(CPlayer& player)
 
 void CGameDlg::NewGame()
 {
+    const bool network = m_session->IsActive();
+    // A client's games are opened by its server, as its grayed menu item says.
+    if (network && !m_session->MayOpen())
+        return;
     Busy = 1;
-    BoardReceived = 0;
-    NameReceived = 0;
-    if (NetRole == 1)
-        SendSignal(NET_NEW_GAME);
+    if (network)
+        m_session->Open();
 
     const std::string nameBefore = Name;
     CNameDlg dlg(this);
     dlg.Setup(&Name, &m_records);
-    QueueEnabled = 0;
+    m_connection->EnableQueue(false);
     if (dlg.DoModal() == IDCANCEL) {
         if (NetRole != 0)
             GameWithComputer();
@@ -42,42 +44,30 @@ void CGameDlg::NewGame()
     }
     if (nameBefore != Name)
         TallyReset = 1;
-    QueueEnabled = 1;
-    MyTurn = 1;
-    LocalReady = 1;
-    if (NetRole != 0)
-        SendOpening();
-    CheckReady();
-}
-
-void CGameDlg::SendOpening()
-{
-    if (NetRole == 1) {
-        // The server draws who begins and owns the rule.
-        MyTurn = (GameRand() % 2) != 0;
-        if (MyTurn)
-            SendSignal(NET_SERVER_FIRST);
-        SendBytes(MakeTraditionMsg(Tradition != 0));
+    // The partner left while we were naming: there is no game to set up.
+    if (network && !m_session->IsActive()) {
+        Busy = 0;
+        return;
     }
-    unsigned char fleet[BOARD_CELLS];
-    PlayerOne.ExportFleet(fleet);
-    SendBytes(MakeFleetMsg(fleet));
-    SendBytes(MakeNameMsg(Utf8ToWindows1251(Name)));
-    SendSignal(NET_READY);
+    MyTurn = 1;
+    if (network) {
+        m_session->Named();
+        m_connection->EnableQueue(true);
+    }
+    CheckReady();
 }
 
 void CGameDlg::CheckReady()
 {
-    if (NetRole == 0) {
+    if (!m_session->IsActive()) {
         StartGame();
         return;
     }
-    if (PeerReady && LocalReady && NameReceived && BoardReceived) {
-        Waiting = 0;
+    if (m_session->IsReady()) {
         StartGame();
         return;
     }
-    Waiting = 1;
+    m_session->Waiting = true;
     Redraw();
 }
 
@@ -103,8 +93,7 @@ void CGameDlg::StartGame()
         SetStartingCounts(PlayerTwo);
         SetStartingCounts(PlayerOne);
         PlayerOne.SyncView();
-        PeerReady = 0;
-        LocalReady = 0;
+        m_session->Start();
     }
     Redraw();
     if (NetRole != 0)
@@ -116,23 +105,22 @@ void CGameDlg::StartGame()
 
 void CGameDlg::OnLButtonUp(int /*flags*/, int x, int y)
 {
-    if (!GameInProgress)
-        return;
-    if (NetRole != 0) {
-        if (!MyTurn)
+    if (m_session->IsActive()) {
+        // Only a battle in our turn takes a shot: under "Please wait..." the
+        // old battle's board may still be there, but it is over.
+        int col = x;
+        int row = y;
+        if (!m_session->MayShoot() || !PlayerTwo.PointToCell(col, row))
             return;
-        if (PlayerTwo.ShootAtPoint(x, y)) {
-            int col = x;
-            int row = y;
-            PlayerTwo.PointToCell(col, row);
-            SendBytes(MakeShotMsg(row, col));
+        if (m_session->Shoot(row, col))
             UpdateCursor();
-        }
         Redraw();
-        if (PlayerTwo.AllSunk())
+        if (m_session->Phase() == ENetPhase::Over)
             NetworkWin();
         return;
     }
+    if (!GameInProgress)
+        return;
     PlayerTwo.ShootAtPoint(x, y);
     Redraw();
     if (PlayerTwo.AllSunk()) {
@@ -199,31 +187,18 @@ void CGameDlg::LossAgainstComputer()
     m_records.SaveRecords();
 }
 
-void CGameDlg::NetworkWin()
-{
-    GameInProgress = 0;
-    if (Sound)
-        PlayGameSound(SOUND_WIN);
-    QueueEnabled = 0;
-    CWinDlg(this).DoModal();
-    QueueEnabled = 1;
-    PlayerOne.m_nWins++;
-    m_records.AddWin(PlayerOne.GetName(), 3);
-    m_records.AddLoss(PlayerTwo.GetName(), 3);
-    Redraw();
-}
-
 void CGameDlg::ApplyOptions(bool newGame, unsigned char traditionBefore)
 {
     if (NetRole == 0 && GameInProgress)
         PlayerTwo.SetComputerName();
-    if (NetRole == 1)
-        SendBytes(MakeTraditionMsg(Tradition != 0));
+    m_session->SendRule();
     if (NetRole == 2)
         Tradition = traditionBefore;  // on a client the rule is the server's
     Redraw();
-    if (newGame && GameInProgress) {
-        GameInProgress = 0;
-        NewGame();
-    }
+    if (!newGame || !GameInProgress)
+        return;
+    if (m_session->IsActive() && !m_session->MayOpen())
+        return;
+    GameInProgress = 0;
+    NewGame();
 }

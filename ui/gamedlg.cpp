@@ -3,7 +3,8 @@
 #include "game/globals.h"
 #include "game/player.h"
 #include "game/resources.h"
-#include "net/qt/netsocket.h"
+#include "net/netsession.h"
+#include "net/qt/netconnection.h"
 #include "store/settings.h"
 #include "ui/aboutdlg.h"
 #include "ui/dialogids.h"
@@ -96,19 +97,19 @@ CGameDlg::CGameDlg(QWidget* parent) : QDialog(parent)
     m_keyScores->setContext(Qt::WindowShortcut);
     connect(m_keyScores, &QShortcut::activated, this, [this] { OnHotKey(HOTKEY_SCORES); });
 
-    m_connSocket = std::make_unique<CNetSocket>();
-    m_listenSocket = std::make_unique<CNetSocket>();
+    m_connection = std::make_unique<CNetConnection>();
+    m_session = std::make_unique<CNetSession>(*m_connection);
+    ConnectNetSignals();
     WaitCursor = new CAnimatedCursor(this);
     BuildMenu(English != 0);
 }
 
 CGameDlg::~CGameDlg()
 {
-    // The dispatch thread must not outlive the window it posts to.
-    StopNetDispatch();
-    QueueEnabled = 0;
-    m_listenSocket.reset();
-    m_connSocket.reset();
+    // Closed before the window it reports to goes.
+    m_connection->disconnect(this);
+    m_session.reset();
+    m_connection.reset();
 }
 
 void CGameDlg::BuildMenu(bool english)
@@ -195,9 +196,6 @@ void CGameDlg::OnHotKey(int id)
     if (Busy)
         return;
     if (id == HOTKEY_NEWGAME) {
-        // A client's games are opened by its server, as its grayed menu item says.
-        if (NetRole == 2)
-            return;
         NewGame();
     } else if (id == HOTKEY_SCORES) {
         ShowScores();
@@ -296,6 +294,9 @@ void CGameDlg::ShowOptions()
     const unsigned char englishBefore = English;
     const unsigned char traditionBefore = Tradition;
     COptionsDlg dlg(this);
+    // A client's games are opened by its server: changing the rule or the
+    // level there cannot begin one.
+    dlg.m_bMayRestart = !m_session->IsActive() || m_session->MayOpen();
     if (dlg.DoModal() == IDOK) {
         if (English != englishBefore)
             SetLanguage(English != 0);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "net/netqueue.h"  // the commands the network dispatch posts
 #include "store/records.h"
 
 #include <QDialog>
@@ -9,12 +8,15 @@
 
 #include <cstdint>
 #include <memory>
-#include <vector>
+#include <string>
 
 class CAnimatedCursor;
 class CDrawContext;
+class CNetConnection;
 class CNetDlg;
-class CNetSocket;
+class CNetSession;
+class CResultDlg;
+struct NETMSG;
 class QMenuBar;
 class QPainter;
 class QShortcut;
@@ -49,9 +51,8 @@ public:
     // Start-up (app): everything the window prepares before it is shown.
     bool OnInitDialog();
 
-    // Menu commands and the commands posted by the network dispatch.
+    // Menu commands.
     void OnCommand(int id);
-    void OnNetCommand(int id, const std::vector<unsigned char>& block);
 
     // Game controller
     void NewGame();
@@ -82,38 +83,26 @@ public:
     // The widget below the menu bar: client coordinates are its coordinates.
     QWidget* ClientArea() const { return m_client; }
 
-    // Network: connection set-up, messages and the network game
-    void SendSignal(int type);
-    void SendBytes(const std::vector<unsigned char>& bytes);
-    void OnSocketReceive();
+    // Network: the connection's notices and the session's decisions
+    void OnNetMessage(const NETMSG& rec);
     void OnSocketAccept();
     void OnSocketClose();
     void Disconnect();
     void ShowNetGame();
     void GameWithComputer();
-    void OpponentShot(int row, int col);
-    void OnNetName(const std::vector<unsigned char>& block);
-    void OnNetBoard(const std::vector<unsigned char>& block);
-    void StartNetDispatch();
-    void StopNetDispatch();
 
     // Members, in the order of the original window
     unsigned char Busy = 0;
     QIcon m_hIcon;
     CRecordTable m_records;
     CAnimatedCursor* WaitCursor = nullptr;
-    std::uint32_t Waiting = 0;
-    std::uint32_t LocalReady = 0;
-    std::uint32_t PeerReady = 0;
     std::uint32_t NetRole = 0;   // 0 computer, 1 server, 2 client, 3 network dialog open
     unsigned char BoardsShown = 0;
-    std::unique_ptr<CNetSocket> m_connSocket;
-    std::unique_ptr<CNetSocket> m_listenSocket;
+    // The game's connection, and the course of the network game played on it.
+    std::unique_ptr<CNetConnection> m_connection;
+    std::unique_ptr<CNetSession> m_session;
     CNetDlg* m_pNetDlg = nullptr;
     unsigned char TallyReset = 0;
-    unsigned char NameReceived = 0;
-    unsigned char BoardReceived = 0;
-    unsigned char Connected = 0;
 
     // Start-up shows the splash picture; tests that build many windows leave it out.
     bool m_bShowSplash = true;
@@ -133,7 +122,13 @@ private:
     void WinAgainstComputer();
     void LossAgainstComputer();
     void NetworkWin();
-    void SendOpening();
+    void NetworkLoss();
+    void ShowNetResult(CResultDlg& dlg);
+    void RecordNetGame(const std::string& winner, const std::string& loser);
+    void ConnectNetSignals();
+    // Network play is over on this machine: back in the mode of a game
+    // against the computer.
+    void EndNetPlay();
 
     QWidget* m_client = nullptr;   // the area below the menu bar
     QMenuBar* m_menuBar = nullptr;

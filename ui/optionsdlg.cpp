@@ -280,7 +280,7 @@ void COptionsDlg::RefuseDelay(const QString& message)
 
 bool COptionsDlg::NeedsNewGame() const
 {
-    if (!GameInProgress)
+    if (!GameInProgress || !m_bMayRestart)
         return false;
     const int tradition = m_bTradition ? 1 : 0;
     return tradition != Tradition || m_nLevel + 1 != Level;

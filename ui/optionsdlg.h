@@ -33,6 +33,8 @@ public:
     int m_nLanguage = 0;       // 0 Russian, 1 English, -1 none
     unsigned int m_nDelay = 0;
     unsigned char m_bNewGame = 0;
+    // Whether a change of the rule or the level may begin a new game here.
+    bool m_bMayRestart = true;
     QIcon m_hFlagIcon;
 
     QPushButton* m_btnOK = nullptr;

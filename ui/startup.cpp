@@ -3,7 +3,6 @@
 #include "game/gamerand.h"
 #include "game/globals.h"
 #include "game/player.h"
-#include "net/qt/netsocket.h"
 #include "store/settings.h"
 #include "ui/animatedcursor.h"
 #include "ui/datapath.h"
@@ -13,7 +12,6 @@
 
 bool CGameDlg::OnInitDialog()
 {
-    StartNetDispatch();
     if (m_bShowSplash)
         CSplashDlg(this).DoModal();
 
@@ -32,10 +30,7 @@ bool CGameDlg::OnInitDialog()
 
     m_pNetDlg = nullptr;
     NetRole = 0;
-    LocalReady = PeerReady = Waiting = 0;
-    Connected = BoardReceived = NameReceived = TallyReset = 0;
-    m_connSocket->pdlg = this;
-    m_listenSocket->pdlg = this;
+    TallyReset = 0;
 
     SetLanguage(English != 0);
     WaitCursor->LoadFromFile(DataFilePath("Data/APPSTART.ANI"));

@@ -5,6 +5,7 @@
 #include "store/profile.h"
 #include "store/qt/qsettingsprofile.h"
 #include "store/records.h"
+#include "support/privatenet.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -59,8 +60,7 @@ QStringList SavedRecords(const QString& ini)
 bool EndsWell(QProcess& process, int ms)
 {
     if (!process.waitForFinished(ms))
-        process.kill();
-    process.waitForFinished();
+        process.kill(), process.waitForFinished();
     return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 } // namespace
@@ -140,5 +140,12 @@ void TestDuel::bothCopiesAgreeOnEveryGameAndRecord()
                              .arg(games).arg(shots).arg(clock.elapsed() / 1000.0, 0, 'f', 1);
 }
 
-QTEST_GUILESS_MAIN(TestDuel)
+int main(int argc, char* argv[])
+{
+    // The two copies inherit it: a loopback of their own, when the test can have one.
+    EnterPrivateNetwork();
+    QCoreApplication app(argc, argv);
+    TestDuel test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_duel.moc"

@@ -1,13 +1,61 @@
 // A hostile or broken machine at the other end of a battle: whatever it
 // sends, the window stays alive, memory stays put, and the battle either
 // goes on as it was or ends with "Connect closed" and no result recorded.
-#include "hostilefixture.h"
+#include "netfixture.h"
 
+#include <QFile>
 #include <QRandomGenerator>
 
 #include <memory>
 
 namespace {
+// The gauges a hostile peer is judged by: liveness and memory.
+inline long VmRssKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    const QByteArray text = status.open(QIODevice::ReadOnly) ? status.readAll() : QByteArray();
+    const int at = text.indexOf("VmRSS:");
+    return at < 0 ? 0 : text.mid(at + 6).trimmed().split(' ').value(0).toLong();
+}
+
+// AddressSanitizer holds freed memory in quarantine (256 MB by default), so
+// under it RSS shows the traffic that went through, not what the game keeps.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr long RSS_SLACK_KB = 256 * 1024;
+#else
+constexpr long RSS_SLACK_KB = 0;
+#endif
+
+// Ticks every 10 ms on the window's thread: the longest gap between ticks
+// is how long the window was deaf. Memory is measured from creation.
+class CLiveness : public QObject {
+public:
+    CLiveness() : m_rssStart(VmRssKb())
+    {
+        m_clock.start();
+        connect(&m_timer, &QTimer::timeout, this, [this] { m_maxGapMs = qMax(m_maxGapMs, m_clock.restart()); });
+        m_timer.start(10);
+    }
+    qint64 MaxGapMs() const { return qMax(m_maxGapMs, m_clock.elapsed()); }
+    long RssGrowthKb() const { return VmRssKb() - m_rssStart; }
+    QString Summary() const
+    {
+        return QStringLiteral("longest stall %1 ms, RSS %2 MB").arg(MaxGapMs()).arg(RssGrowthKb() / 1024.0, 0, 'f', 1);
+    }
+
+private:
+    QTimer m_timer;
+    QElapsedTimer m_clock;
+    qint64 m_maxGapMs = 0;
+    long m_rssStart;
+};
+
+inline void Figure(const QString& check, const QString& feed, const QString& amount, const QString& found)
+{
+    qInfo().noquote() << QStringLiteral("FIGURE: %1 | %2 | %3 | %4").arg(check, feed, amount, found);
+}
+
+
 // The peer writes no faster than the program reads, so what the figures
 // measure is the program's memory, not the test's send buffer.
 void SendPaced(CPeer& peer, const QByteArray& bytes, QRandomGenerator* rng = nullptr, int chunk = 65536)
@@ -24,52 +72,31 @@ void SendPaced(CPeer& peer, const QByteArray& bytes, QRandomGenerator* rng = nul
     }
 }
 
-QByteArray FleetBytes(QByteArray picture)
-{
-    return Bytes(MakeFleetMsg(Exported(FleetCodes(picture.constData())).data()));
-}
-
 QString Tag() { return QString::fromUtf8(QTest::currentDataTag()); }
 } // namespace
 
 class TestHostilePeer : public QObject {
     Q_OBJECT
 private slots:
+    // Which message counts when is the session's table; here, end to end,
+    // what no table sees: memory and time under bytes in bulk.
     void strayMessagesLeaveTheBattleAlone_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<bool>("partnersTurn");
-        const QByteArray fleet = StandardFleetPicture();
         QByteArray unknown;
         for (int type = 9; type < 256; ++type)
             unknown.append(char(type));
-        QTest::newRow("shots at rows and columns 0, 11 and 255")
-            << Bytes({4, 0, 5, 0, 4, 11, 1, 0, 4, 5, 0, 0, 4, 3, 11, 0, 4, 255, 255, 0}) << true;
-        QTest::newRow("a shot out of turn") << ShotBytes(0) + ShotBytes(55) << false;
-        QTest::newRow("a lawful fleet in the middle of the battle") << FleetBytes(fleet) << true;
-        QTest::newRow("a fleet of eleven ships") << FleetBytes(QByteArray(fleet).replace(99, 1, "#")) << true;
-        QTest::newRow("a fleet of touching ships") << FleetBytes(QByteArray(fleet).replace(43, 1, ".").replace(58, 1, "#")) << true;
-        QTest::newRow("a fleet with hit decks") << FleetBytes(QByteArray(fleet).replace(0, 1, "3")) << true;
-        QTest::newRow("a name in the middle of the battle") << Bytes(MakeNameMsg("Impostor")) << true;
-        QTest::newRow("ready in the middle of the battle") << Bytes({1, 0}) << false;
-        QTest::newRow("rule, first shot and new game from a client") << Bytes({6, 0, 0, 3, 0, 7, 0}) << false;
-        QTest::newRow("busy from a client") << Bytes({8, 0}) << true;
-        QTest::newRow("every unknown type byte") << unknown << true;
-        QTest::newRow("a 32 MB name with no end until the last byte")
-            << Bytes({NET_NAME}) + QByteArray(32 << 20, 'A') + Bytes({0}) << true;
+        // A pass each would keep the battle waiting for hours.
+        QTest::newRow("every byte no message has, a thousand times") << unknown.repeated(1000);
+        QTest::newRow("a 32 MB name with no end until the last byte") << Bytes({NET_NAME}) + QByteArray(32 << 20, 'A') + Bytes({0});
     }
 
     void strayMessagesLeaveTheBattleAlone()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(bool, partnersTurn);
         CServerBattle b;
         QVERIFY(b.Start());
-        if (partnersTurn)
-            b.PassTheTurn();
-        else
-            QVERIFY(b.TakeTheTurn());
-        QCOMPARE(bool(MyTurn), !partnersTurn);
+        b.PassTheTurn();
         const QString before = b.State();
         CLiveness live;
         // All but the last byte first: an unfinished message may hold no more
@@ -77,65 +104,14 @@ private slots:
         SendPaced(b.client, bytes.chopped(1));
         QTRY_COMPARE_WITH_TIMEOUT(b.client.m_socket->bytesToWrite(), qint64(0), 10000);
         QTest::qWait(200);
-        QVERIFY(b.w->m_connSocket->Parser().Pending() <= NETMSG_DATA);
+        QVERIFY(b.w->m_connection->Unparsed() <= NETMSG_DATA);
         QVERIFY2(live.RssGrowthKb() < 16 * 1024 + RSS_SLACK_KB, qPrintable(live.Summary()));
         b.client.Send(bytes.right(1));
-        QVERIFY(QueueDrained(b.client));
+        QVERIFY(b.Drained());
         QCOMPARE(b.State(), before);
         QVERIFY(live.MaxGapMs() < 2000);
         Figure("stray message in a battle", Tag(), QStringLiteral("%1 bytes").arg(bytes.size()),
                "battle unchanged, no notice, " + live.Summary());
-    }
-
-    void cutMessageWaitsForItsEnd_data()
-    {
-        QTest::addColumn<QByteArray>("message");   // empty: a shot at open water
-        QTest::addColumn<bool>("closeInstead");
-        const QList<QPair<const char*, QByteArray>> messages{
-            {"ready", Bytes({1, 0})}, {"name", Bytes(MakeNameMsg("Latecomer"))}, {"first shot", Bytes({3, 0})},
-            {"shot", QByteArray()}, {"fleet", FleetBytes(StandardFleetPicture())}, {"rule", Bytes({6, 1, 0})},
-            {"new game", Bytes({7, 0})}};
-        for (const auto& [name, bytes] : messages) {
-            QTest::addRow("%s, then its end", name) << bytes << false;
-            QTest::addRow("%s, then the close", name) << bytes << true;
-        }
-    }
-
-    void cutMessageWaitsForItsEnd()
-    {
-        QFETCH(QByteArray, message);
-        QFETCH(bool, closeInstead);
-        CServerBattle b;
-        QVERIFY(b.Start());
-        b.PassTheTurn();
-        const int water = b.OpenWater();
-        const bool shot = message.isEmpty();
-        if (shot)
-            message = ShotBytes(water);
-        const QString before = b.State();
-        const QStringList records = RecordRows(b.w->m_records);
-        CLiveness live;
-        b.client.Send(message.chopped(1));
-        QTest::qWait(300);
-        QCOMPARE(b.State(), before);
-        QCOMPARE(NetQueue.Size(), std::size_t(0));
-        if (closeInstead) {
-            b.client.m_socket->abort();
-            QTRY_VERIFY_WITH_TIMEOUT(b.EndedWithConnectClosed(), 5000);
-            QCOMPARE(RecordRows(b.w->m_records), records);
-        } else {
-            b.client.Send(message.right(1));
-            QVERIFY(QueueDrained(b.client));
-            if (shot) {
-                QCOMPARE(int(PlayerOne.m_fleet[water]), int(CELL_MISS));
-                QVERIFY(MyTurn);
-            } else {
-                QCOMPARE(b.State(), before);
-            }
-        }
-        QVERIFY(live.MaxGapMs() < 1000);
-        Figure("message cut and held open", Tag(), QStringLiteral("%1 bytes, 300 ms held").arg(message.size()),
-               (closeInstead ? "ended with Connect closed, " : "acted on once whole, ") + live.Summary());
     }
 
     void randomBytesInBulk_data()
@@ -152,7 +128,7 @@ private slots:
         QFETCH(quint32, seed);
         std::unique_ptr<CBattle> b(asServer ? static_cast<CBattle*>(new CServerBattle) : new CClientBattle);
         QVERIFY(b->Start());
-        const QStringList records = RecordRows(b->w->m_records);
+        const QStringList records = b->w.Records();
         constexpr int FED = 1024 * 1024;
         QRandomGenerator rng(seed);
         QByteArray noise(FED, 0);
@@ -167,60 +143,24 @@ private slots:
         QVERIFY(goesOn || b->EndedWithConnectClosed());
         // Only a game that really ended may have touched the table.
         if (!PlayerOne.AllSunk() && !PlayerTwo.AllSunk())
-            QCOMPARE(RecordRows(b->w->m_records), records);
+            QCOMPARE(b->w.Records(), records);
         Figure("random bytes", Tag(), QStringLiteral("%1 MB in random-sized writes").arg(FED >> 20),
                (goesOn ? "battle goes on, " : "ended with Connect closed, ") + live.Summary());
     }
 
-    void busyFromTheServerEndsTheConnectionOnce()
+    // The partner's machine goes off in the middle of its turn: nothing
+    // comes, yet within the probes' time the game learns the partner is gone.
+    void vanishedPartnerIsNoticed()
     {
-        CClientBattle b;
-        QVERIFY(b.Start());
-        const QStringList records = RecordRows(b.w->m_records);
-        const int boxesBefore = b.pilot.m_boxes.size();
-        CLiveness live;
-        // A server that says "busy" and stays, again and again.
-        for (int i = 0; i < 5 && b.host.m_peer->IsConnected(); ++i) {
-            b.host.m_peer->Send(Bytes({8, 0}));
-            QTest::qWait(100);
-        }
-        QTRY_VERIFY_WITH_TIMEOUT(b.EndedWithConnectClosed(), 5000);
-        QTRY_VERIFY_WITH_TIMEOUT(b.host.m_peer->m_bClosed, 5000);
-        QCOMPARE(b.pilot.m_boxes.mid(boxesBefore), (QStringList{"Server now is plaing.", "Connect closed"}));
-        QCOMPARE(RecordRows(b.w->m_records), records);
-        Figure("busy server that stays", "NET_BUSY again and again to a client in a battle",
-               "5 messages, 100 ms apart", "one notice, ended with Connect closed, " + live.Summary());
-    }
-
-    void finishedGameDoesNotReachTheNext()
-    {
+        if (!g_bPrivateNetwork)
+            QSKIP("pulling the cable needs a network namespace of the test's own");
         CServerBattle b;
+        b.w->m_connection->m_keepAlive = {1, 1, 2};
         QVERIFY(b.Start());
         b.PassTheTurn();
-        // The client sinks our fleet, then goes on as if the game had not ended.
-        QByteArray volley, stale;
-        for (int i = 0; i < BOARD_CELLS; ++i)
-            (PlayerOne.m_fleet[i] == CELL_SHIP ? volley : stale) += ShotBytes(i);
-        stale += Bytes(MakeNameMsg("Ghost")) + Bytes({1, 0});
-        CLiveness live;
-        b.client.Send(volley + stale);
-        QTRY_VERIFY_WITH_TIMEOUT(!GameInProgress && PlayerOne.AllSunk(), 10000);
-        QTRY_VERIFY_WITH_TIMEOUT(NetQueue.Size() == 0, 10000);
-        const QStringList afterLoss = RecordRows(b.w->m_records);
-        QCOMPARE(afterLoss, (QStringList{"Rival 1 0 10", "Player 0 1 -10"}));
-
-        b.w->OnCommand(ID_GAME_NEWGAME);
-        QTRY_VERIFY_WITH_TIMEOUT(GameInProgress, 5000);
-        QVERIFY(QueueDrained(b.client));
-        for (int i = 0; i < BOARD_CELLS; ++i)
-            QVERIFY(PlayerOne.m_fleet[i] == CELL_WATER || PlayerOne.m_fleet[i] == CELL_SHIP);
-        QCOMPARE(PlayerTwo.GetName(), std::string("Rival"));
-        QCOMPARE(b.w->Waiting, 0u);
-        QCOMPARE(RecordRows(b.w->m_records), afterLoss);
-        QVERIFY(b.client.IsConnected());
-        Figure("finished game's messages in the next", "shots, name and ready sent after the last shot",
-               QStringLiteral("%1 messages").arg(stale.count(char(NET_SHOT)) + 2),
-               "next game untouched, 1 result recorded, " + live.Summary());
+        QVERIFY(SetLoopback(false));
+        QTRY_VERIFY_WITH_TIMEOUT(b.EndedWithConnectClosed(), 15000);
+        QVERIFY(SetLoopback(true));
     }
 
     void connectionStormLeavesTheBattleAlone_data()
@@ -255,7 +195,7 @@ private slots:
                 answered += p->m_received == Bytes({8, 0});
         }
         QCOMPARE(answered, waitForAnswer ? ATTEMPTS : 0);
-        QVERIFY(QueueDrained(b.client));
+        QVERIFY(b.Drained());
         QCOMPARE(b.State(), before);
         QVERIFY(live.MaxGapMs() < 2000);
         // Every turned-away connection is let go.
@@ -279,7 +219,7 @@ private slots:
         for (int sent = 0; sent < SENDS; sent += BURST) {
             clock.start();
             for (int i = 0; i < BURST; ++i)
-                b.w->SendBytes(fleet);
+                b.w->m_connection->Send(fleet);
             longestBurstMs = qMax(longestBurstMs, clock.elapsed());
             QTest::qWait(1);
         }
@@ -296,5 +236,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestHostilePeer)
+TIDEBOLT_NET_TEST_MAIN(TestHostilePeer)
 #include "tst_hostilepeer.moc"

@@ -3,80 +3,19 @@
 #include "netfixture.h"
 #include "game/gamerand.h"
 #include "game/sound.h"
-#include "net/netqueue.h"
-#include "net/qt/netsocket.h"
-#include "ui/namedlg.h"
-#include "ui/resultdlg.h"
-#include "wirebytes.h"
+#include "ui/optionsdlg.h"
 
-#include <utility>
+#include <QCheckBox>
 
 namespace {
+int g_nLoseSounds = 0;
+
 // Our fleet, our name and ready, as the partner must receive them.
 QByteArray OurOpening()
 {
     const std::vector<unsigned char> codes(PlayerOne.m_fleet, PlayerOne.m_fleet + BOARD_CELLS);
-    return Bytes(MakeFleetMsg(Exported(codes).data())) + Bytes({2, 'P', 'l', 'a', 'y', 'e', 'r', 0, 1, 0});
+    return Bytes(MakeFleetMsg(Exported(codes).data())) + Bytes(MakeNameMsg("Player")) + Bytes({1, 0});
 }
-
-QByteArray Shot(int row, int col) { return Bytes(MakeShotMsg(row, col)); }
-
-QByteArray Opening(const QByteArray& picture, const char* name = "Rival")
-{
-    const std::vector<unsigned char> fleet = Exported(FleetCodes(picture.constData()));
-    return Bytes(MakeFleetMsg(fleet.data())) + Bytes(MakeNameMsg(name)) + Bytes({NET_READY, 0});
-}
-
-int g_nLoseSounds = 0;
-
-// This program as server, from the network dialog to the battle: the client
-// answers the new game with `clientOpening` as soon as it hears of it.
-struct CServerGame {
-    CWindowUnderTest w;
-    CPilot pilot;
-    CPeer client;
-    QByteArray clientOpening;
-    bool heldDuringNameDialog = false;
-
-    explicit CServerGame(QByteArray opening = Opening(StandardFleetPicture())) : clientOpening(std::move(opening))
-    {
-        client.m_onData = [this] { client.m_received == Bytes({NET_NEW_GAME, 0}) ? client.Send(clientOpening) : void(); };
-        pilot.m_onWindow = [this](QWidget* window) { Answer(window); };
-        w->ShowNetGame();
-    }
-
-    void Answer(QWidget* window)
-    {
-        if (auto* names = qobject_cast<CNameDlg*>(window)) {
-            // The client's set-up is here before our name is given: it waits.
-            const bool arrived = QTest::qWaitFor([] { return NetQueue.Size() >= 3; }, 5000);
-            QTest::qWait(150);
-            heldDuringNameDialog = arrived && NetQueue.Size() >= 3 && !w->NameReceived && !w->BoardReceived && !w->PeerReady;
-            return ClickLater(pilot, names->findChild<QPushButton*>(QStringLiteral("IDOK")));
-        }
-        if (auto* result = qobject_cast<CResultDlg*>(window))
-            return ClickLater(pilot, result->m_btnOK);
-        auto* dlg = qobject_cast<CNetDlg*>(window);
-        if (dlg && !dlg->m_rbServer->isChecked())
-            ClickLater(pilot, dlg->m_rbServer);
-        else if (dlg && w->m_listenSocket->IsListening() && client.m_socket->state() == QAbstractSocket::UnconnectedState)
-            client.ConnectToGame();
-        else if (dlg && dlg->m_btnStart->isEnabled())
-            ClickLater(pilot, dlg->m_btnStart);
-    }
-
-    // Hands the turn to the client with a shot into open water.
-    void PassTheTurn()
-    {
-        QTRY_VERIFY_WITH_TIMEOUT(GameInProgress, 5000);
-        if (!MyTurn)
-            return;
-        const QPoint cell(PlayerTwo.m_rcBoard.left + CELL_PITCH * 9 + 13, PlayerTwo.m_rcBoard.top + CELL_PITCH * 9 + 13);
-        QTest::mouseClick(w->ClientArea(), Qt::LeftButton, {}, cell);
-        QTRY_VERIFY_WITH_TIMEOUT(client.m_received.endsWith(Shot(9, 9)), 5000);
-        QVERIFY(!MyTurn);
-    }
-};
 } // namespace
 
 class TestNetGame : public QObject {
@@ -96,124 +35,133 @@ private slots:
         GameSrand(seed);
         g_nLoseSounds = 0;
         SetSoundHook([](const char* file) { g_nLoseSounds += std::string(file) == SOUND_LOSE; });
-        CServerGame game;
-        QVERIFY(game.heldDuringNameDialog);
-        QTRY_VERIFY_WITH_TIMEOUT(GameInProgress, 5000);
-        QCOMPARE(game.w->windowTitle(), QStringLiteral("Tidebolt [ Server ]"));
+        CServerBattle b;
+        // The client's set-up comes while our name dialog is open: it waits.
+        bool held = false;
+        const auto answer = b.pilot.m_onWindow;
+        b.pilot.m_onWindow = [&](QWidget* window) {
+            if (qobject_cast<CNameDlg*>(window) && !held) {
+                held = QTest::qWaitFor([&b] { return b.w->m_connection->Waiting() >= 3; }, 5000);
+                QTest::qWait(150);
+                held = held && !b.w->m_session->NameReceived && !b.w->m_session->BoardReceived && !b.w->m_session->PeerReady;
+            }
+            answer(window);
+        };
+        QVERIFY(b.Start());
+        QVERIFY(held);
+        QCOMPARE(b.w->windowTitle(), QStringLiteral("Tidebolt [ Server ]"));
         // New game; after our name dialog, "server first" when we begin, the rule, then our opening.
-        QCOMPARE(game.client.m_received, Bytes({7, 0}) + (MyTurn ? Bytes({3, 0}) : QByteArray()) + Bytes({6, 1, 0}) + OurOpening());
-        QCOMPARE(PlayerTwo.GetName(), std::string("Rival"));
-        QCOMPARE(QByteArray((const char*)PlayerTwo.m_fleet, BOARD_CELLS), Bytes(FleetCodes(StandardFleetPicture())));
+        QCOMPARE(b.client.m_received, Bytes({7, 0}) + (MyTurn ? Bytes({3, 0}) : QByteArray()) + Bytes({6, 1, 0}) + OurOpening());
 
-        game.PassTheTurn();
-        QByteArray volley;   // every deck: with the rule on each hit keeps the client's turn
-        for (int i = 0; i < BOARD_CELLS; ++i)
-            if (PlayerOne.m_fleet[i] == CELL_SHIP)
-                volley += Shot(i / BOARD_SIZE, i % BOARD_SIZE);
-        game.client.Send(volley.left(4));
-        QTRY_VERIFY_WITH_TIMEOUT(PlayerOne.m_fleet[(volley[1] - 1) * BOARD_SIZE + volley[2] - 1] >= CELL_HIT, 5000);
+        b.PassTheTurn();
+        const QByteArray volley = Volley();
+        b.client.Send(volley.left(4));
+        QTRY_VERIFY(PlayerOne.m_fleet[(volley[1] - 1) * BOARD_SIZE + volley[2] - 1] >= CELL_HIT);
         QVERIFY(!MyTurn);   // replayed on our board, and the client shoots on
-        game.client.Send(volley.mid(4));
+        QElapsedTimer clock;
+        clock.start();
+        b.client.Send(volley.mid(4));
         QTRY_VERIFY_WITH_TIMEOUT(!GameInProgress, 10000);
+        QVERIFY(clock.elapsed() >= 45 * (volley.size() / 4 - 2));   // the shots land a pass apart
         SetSoundHook(nullptr);
         QVERIFY(PlayerOne.AllSunk());
         QCOMPARE(g_nLoseSounds, 1);
         QCOMPARE(PlayerTwo.m_nWins - PlayerOne.m_nWins, 1);
-        const CRecordTable& table = game.w->m_records;   // a network game scores as level 3
-        QStringList records;
-        for (int i = 0; i < table.GetCount(); ++i)
-            records << QStringLiteral("%1 %2 %3 %4").arg(table.GetName(i).c_str()).arg(table.GetWins(i)).arg(table.GetLosses(i)).arg(table.GetScore(i));
-        QCOMPARE(records, (QStringList{"Rival 1 0 10", "Player 0 1 -10"}));
-        QCOMPARE(QueueEnabled.load(), 1u);
+        QCOMPARE(b.w.Records(), (QStringList{"Rival 1 0 10", "Player 0 1 -10"}));   // a network game scores as level 3
+        // Saved at once, as a game against the computer is.
+        CRecordTable stored;
+        stored.LoadRecords();
+        QCOMPARE(stored.GetCount(), 2);
+        QVERIFY(b.w->m_connection->QueueEnabled());
     }
 
-    void clientWaitsForItsNameBeforeTheServersFirstShot()
-    {
-        CWindowUnderTest w;
-        CPilot pilot;
-        CPeerServer server;
-        QVERIFY(server.Listen());
-        int turnWhileNaming = -1, ruleWhileNaming = -1;
-        bool asked = false;
-        pilot.m_onWindow = [&](QWidget* window) {
-            if (auto* names = qobject_cast<CNameDlg*>(window)) {
-                QTest::qWait(300);   // "server first" and the rule came behind the new game: both wait
-                turnWhileNaming = MyTurn;
-                ruleWhileNaming = Tradition;
-                return ClickLater(pilot, names->findChild<QPushButton*>(QStringLiteral("IDOK")));
-            }
-            auto* dlg = qobject_cast<CNetDlg*>(window);
-            if (dlg && !std::exchange(asked, true))
-                ConnectLater(pilot, dlg);
-            else if (dlg && dlg->m_btnStart->isEnabled() && pilot.m_boxes.size() == 1)
-                ClickLater(pilot, dlg->m_btnStart);
-        };
-        w->ShowNetGame();
-        QCOMPARE(w->NetRole, 2u);
-        QCOMPARE(ServerList, std::vector<std::string>{"127.0.0.1"});
-        CPeer& host = *server.m_peer;
-        QCOMPARE(host.m_received, QByteArray());   // a client opens nothing
-
-        MyTurn = 1;   // so that "server first" taken too early would show
-        host.Send(Bytes({7, 0, 3, 0, 6, 0, 0}));
-        QTRY_COMPARE_WITH_TIMEOUT(host.m_received, OurOpening(), 5000);
-        QCOMPARE(turnWhileNaming, 1);
-        QCOMPARE(ruleWhileNaming, 1);
-        host.Send(Opening(StandardFleetPicture(), "Host"));
-        QTRY_VERIFY_WITH_TIMEOUT(GameInProgress, 5000);
-        QCOMPARE(int(MyTurn) + int(Tradition), 0);   // the server begins, and its rule holds here
-        QCOMPARE(PlayerTwo.GetName(), std::string("Host"));
-        QCOMPARE(w->windowTitle(), QStringLiteral("Tidebolt [ Client ]"));
-    }
-
+    // A game cut short leaves no half-drawn boards: the window is as before
+    // the first game, in the mode of a game against the computer, with
+    // nothing recorded.
     void droppedConnectionEndsTheBattleUnscored()
     {
-        CServerGame game;
-        game.PassTheTurn();
-        game.client.Send(Shot(0, 0));
-        QTRY_VERIFY_WITH_TIMEOUT(PlayerOne.m_fleet[0] != CELL_WATER && PlayerOne.m_fleet[0] != CELL_SHIP, 5000);
-        game.client.m_socket->abort();
-        QTRY_COMPARE_WITH_TIMEOUT(game.pilot.m_boxes, (QStringList{"Connect successful!", "Connect closed"}), 5000);
-        QVERIFY(!GameInProgress && game.w->NetRole == 0);
-        QCOMPARE(game.w->windowTitle(), QStringLiteral("Tidebolt"));
-        QVERIFY(game.w.IsChecked(ID_GAME_COMPUTER) && !game.w.IsChecked(ID_GAME_NETWORK));
-        QCOMPARE(game.w->m_records.GetCount() + PlayerOne.m_nWins + PlayerTwo.m_nWins + int(NetQueue.Size()), 0);
+        CServerBattle b;
+        QVERIFY(b.Start());
+        b.PassTheTurn();
+        b.client.Send(ShotBytes(0));
+        QTRY_VERIFY(PlayerOne.m_fleet[0] != CELL_WATER && PlayerOne.m_fleet[0] != CELL_SHIP);
+        b.client.m_socket->abort();
+        QTRY_COMPARE(b.pilot.m_boxes, (QStringList{"Connect successful!", "Connect closed"}));
+        QVERIFY(!GameInProgress && b.w->NetRole == 0 && !b.w->BoardsShown && !b.w->m_connection->IsConnected());
+        QCOMPARE(b.w->windowTitle(), QStringLiteral("Tidebolt"));
+        QVERIFY(b.w.IsChecked(ID_GAME_COMPUTER) && !b.w.IsChecked(ID_GAME_NETWORK));
+        QCOMPARE(b.w->m_records.GetCount() + PlayerOne.m_nWins + PlayerTwo.m_nWins, 0);
     }
 
-    void forgedFleetIsRefused_data()
+    // The server starts a new game in the middle of a battle it could shoot
+    // in; until its client answers, the old board takes no shot.
+    void oldBattleTakesNoShotWhileTheNextWaits()
     {
-        QTest::addColumn<QByteArray>("opening");
-        QByteArray cut = Opening(StandardFleetPicture());
-        cut[50] = 0;   // the rest of the sea comes as water
-        QTest::newRow("open sea") << Opening(QByteArray(100, '.'));
-        QTest::newRow("ships touching") << Opening(QByteArray(StandardFleetPicture()).replace(43, 1, ".").replace(58, 1, "#"));
-        QTest::newRow("a fleet cut short") << cut;
+        CServerBattle b;
+        QVERIFY(b.Start());
+        QVERIFY(b.TakeTheTurn());
+        const QByteArray before((const char*)PlayerTwo.m_fleet, BOARD_CELLS);
+        b.pilot.Later([&b] { b.w->OnCommand(ID_GAME_NEWGAME); });
+        QTRY_VERIFY(b.w->m_session->Waiting && b.client.m_received.endsWith(Bytes(MakeNameMsg("Player")) + Bytes({1, 0})));
+        b.client.m_received.clear();
+        QTest::mouseClick(b.w->ClientArea(), Qt::LeftButton, {}, CellCentre(PlayerTwo, 99));
+        QCursor::setPos(b.w->ClientArea()->mapToGlobal(CellCentre(PlayerTwo, 98)));
+        QTest::keyClick(b.w.get(), Qt::Key_Return);
+        QTest::qWait(200);
+        QCOMPARE(b.client.m_received, QByteArray());
+        QCOMPARE(QByteArray((const char*)PlayerTwo.m_fleet, BOARD_CELLS), before);
     }
 
-    void forgedFleetIsRefused()
+    // On a client the rule is the server's and so is the opening of games:
+    // changing the rule in a battle asks nothing and opens nothing.
+    void clientsOptionsOpenNoGame()
     {
-        QFETCH(QByteArray, opening);
-        CServerGame game(opening);
-        QTRY_VERIFY_WITH_TIMEOUT(game.client.m_bClosed, 5000);
-        QTRY_COMPARE_WITH_TIMEOUT(game.pilot.m_boxes.size(), 2, 5000);
-        QVERIFY(game.pilot.m_boxes[1].contains(QStringLiteral("breaks the rules")));
-        QVERIFY(!GameInProgress && !game.w->BoardReceived && game.w->NetRole == 0);
+        CClientBattle b;
+        QVERIFY(b.Start());
+        b.host.m_peer->m_received.clear();
+        b.pilot.m_onWindow = [&b](QWidget* window) {
+            if (auto* options = qobject_cast<COptionsDlg*>(window)) {
+                b.pilot.Later([options] {
+                    options->m_chkTradition->click();
+                    options->m_radHard->click();
+                    options->m_btnOK->click();
+                });
+            }
+        };
+        b.pilot.Later([&b] { b.w->OnCommand(ID_OPTIONS); });
+        QTRY_VERIFY(!QApplication::activeModalWidget() && Level == 3);
+        QTest::qWait(200);
+        QCOMPARE(b.pilot.m_boxes, QStringList{"Connect successful!"});
+        QCOMPARE(b.host.m_peer->m_received, QByteArray());
+        QVERIFY(GameInProgress && Tradition == 1);
     }
 
-    void shotsOffTheBoardNeverLand()
+    // The loser has "Game in Network" open when the winner's last shot comes
+    // and the winner leaves: the shot is still played once the dialog is
+    // gone, and both record the game.
+    void lastShotCountsThoughTheWinnerLeft()
     {
-        CServerGame game;
-        game.PassTheTurn();
-        QByteArray board((const char*)PlayerOne.m_fleet, BOARD_CELLS);
-        const int water = int(board.indexOf(char(CELL_WATER)));
-        board[water] = CELL_MISS;
-        // Rows and columns 0 and 11 on the wire, then a true shot: a stray taken
-        // as a miss would hand us the turn and the true shot would not land.
-        game.client.Send(Bytes({4, 0, 5, 0, 4, 11, 1, 0, 4, 5, 0, 0, 4, 5, 11, 0}) + Shot(water / BOARD_SIZE, water % BOARD_SIZE));
-        QTRY_COMPARE_WITH_TIMEOUT(QByteArray((const char*)PlayerOne.m_fleet, BOARD_CELLS), board, 5000);
-        QVERIFY(MyTurn);
+        CClientBattle b;
+        QVERIFY(b.Start());
+        b.PassTheTurn();
+        const QByteArray volley = Volley();
+        b.host.m_peer->Send(volley.chopped(4));
+        QVERIFY(b.Drained());
+        b.pilot.m_onWindow = [&b, last = volley.right(4)](QWidget* window) {
+            if (auto* dlg = qobject_cast<CNetDlg*>(window); dlg && !b.host.m_peer->m_bClosed) {
+                b.host.m_peer->Send(last);
+                b.host.m_peer->m_socket->disconnectFromHost();
+                QTest::qWait(300);
+                ClickLater(b.pilot, dlg->m_btnCancel);
+            } else if (auto* result = qobject_cast<CResultDlg*>(window)) {
+                ClickLater(b.pilot, result->m_btnOK);
+            }
+        };
+        b.pilot.Later([&b] { b.w->OnCommand(ID_GAME_NETWORK); });
+        QTRY_VERIFY(b.EndedWithConnectClosed());
+        QCOMPARE(b.w.Records(), (QStringList{"Host 1 0 10", "Player 0 1 -10"}));
     }
 };
 
-QTEST_MAIN(TestNetGame)
+TIDEBOLT_NET_TEST_MAIN(TestNetGame)
 #include "tst_netgame.moc"

@@ -15,7 +15,10 @@ Records Parse(const QList<QByteArray>& reads, bool* busy = nullptr)
         if (parser.Feed(reinterpret_cast<const unsigned char*>(read.constData()), std::size_t(read.size()), records) ==
                 NetParseResult::Busy && busy)
             *busy = true;
-    return Signatures(records);
+    Records out;
+    for (const NETMSG& rec : records)
+        out.append(Signature(rec));
+    return out;
 }
 
 QByteArray NameMsg(const QByteArray& text)
@@ -43,13 +46,9 @@ void TestNetParse::messagesHaveTheirWireBytes_data()
 {
     QTest::addColumn<QByteArray>("message");
     QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("ready") << Bytes(MakeSignalMsg(NET_READY)) << Bytes({1, 0});
-    QTest::newRow("server first") << Bytes(MakeSignalMsg(NET_SERVER_FIRST)) << Bytes({3, 0});
-    QTest::newRow("new game") << Bytes(MakeSignalMsg(NET_NEW_GAME)) << Bytes({7, 0});
     QTest::newRow("busy") << Bytes(MakeSignalMsg(NET_BUSY)) << Bytes({8, 0});
     QTest::newRow("shot at row 0 column 9") << Bytes(MakeShotMsg(0, 9)) << Bytes({4, 1, 10, 0});
     QTest::newRow("shot at row 9 column 0") << Bytes(MakeShotMsg(9, 0)) << Bytes({4, 10, 1, 0});
-    QTest::newRow("tradition off") << Bytes(MakeTraditionMsg(false)) << Bytes({6, 0, 0});
     QTest::newRow("tradition on") << Bytes(MakeTraditionMsg(true)) << Bytes({6, 1, 0});
     QTest::newRow("name") << Bytes(MakeNameMsg("Player")) << NameMsg("Player");
     QTest::newRow("name cut at a zero inside") << Bytes(MakeNameMsg({"Ab\0cd", 5})) << Bytes({2, 'A', 'b', 0});
@@ -73,8 +72,8 @@ void TestNetParse::recordsDoNotDependOnHowTheStreamWasCut_data()
         << Records{Bytes({3}), Bytes({6, 1}), kFleetRecord, name, Bytes({1})};
     QTest::newRow("rule off, then ready") << Bytes({6, 0, 0, 1, 0}) << Records{Bytes({6, 0}), Bytes({1})};
     QTest::newRow("shots at both corners") << Bytes({4, 1, 10, 0, 4, 10, 1, 0}) << Records{Bytes({4, 1, 10}), Bytes({4, 10, 1})};
-    QTest::newRow("unknown types 9-255 take a byte each") << Bytes({9, 200, 255, 7, 0})
-        << Records{Bytes({9}), Bytes({200}), Bytes({255}), Bytes({7})};
+    QTest::newRow("bytes no message has are stepped over") << Bytes({9, 200, 255, 7, 0, 77, 4, 5, 5, 0})
+        << Records{Bytes({7}), Bytes({4, 5, 5})};
     QTest::newRow("stray zeros are stepped over") << Bytes({0, 1, 0, 0, 7, 0}) << Records{Bytes({1}), Bytes({7})};
     QTest::newRow("a signal's second byte is not looked at") << Bytes({1, 55, 3, 0}) << Records{Bytes({1}), Bytes({3})};
     QTest::newRow("a zero ends a fleet's copy, not the message") << Bytes({5, 3, 3, 0}) + QByteArray(98, 1) + Bytes({1, 0})
@@ -83,7 +82,6 @@ void TestNetParse::recordsDoNotDependOnHowTheStreamWasCut_data()
         << Records{NameMsg(QByteArray(259, 'A')), Bytes({1})};
     QTest::newRow("a name of 259 is whole") << NameMsg(QByteArray(259, 'B')) + Bytes({7, 0})
         << Records{NameMsg(QByteArray(259, 'B')), Bytes({7})};
-    QTest::newRow("empty name") << Bytes({2, 0, 1, 0}) << Records{Bytes({2, 0}), Bytes({1})};
     QTest::newRow("a message still coming waits") << Bytes({1, 0, 5, 2, 2}) << Records{Bytes({1})};
 }
 

@@ -5,8 +5,6 @@
 #include "net/netmsg.h"
 
 #include <QByteArray>
-#include <QList>
-#include <QString>
 
 #include <vector>
 
@@ -61,12 +59,4 @@ inline QByteArray Signature(const NETMSG& rec)
     default: break;
     }
     return QByteArray(1, char(rec.type)) + QByteArray(data, length);
-}
-
-inline QList<QByteArray> Signatures(const std::vector<NETMSG>& records)
-{
-    QList<QByteArray> out;
-    for (const NETMSG& rec : records)
-        out.append(Signature(rec));
-    return out;
 }

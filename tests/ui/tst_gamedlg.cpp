@@ -5,6 +5,7 @@
 #include "game/player.h"
 #include "game/resources.h"
 #include "game/sound.h"
+#include "net/netsession.h"
 #include "store/profile.h"
 #include "store/qt/qsettingsprofile.h"
 #include "store/settings.h"
@@ -341,9 +342,9 @@ void TestGameDlg::frameBeforeTheFirstGameIsEmpty()
 void TestGameDlg::waitingShowsPleaseWait()
 {
     StartGame();
-    m_dlg->Waiting = 1;
+    m_dlg->m_session->Waiting = true;
     const QImage frame = m_dlg->RenderScene();
-    m_dlg->Waiting = 0;
+    m_dlg->m_session->Waiting = false;
     int text = 0;
     bool sea = false;
     for (int y = BoardFrame.top; y < BoardFrame.bottom; ++y) {

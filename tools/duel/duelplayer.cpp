@@ -2,10 +2,11 @@
 
 #include "game/globals.h"
 #include "game/player.h"
-#include "net/qt/netdlg.h"
-#include "net/qt/netsocket.h"
+#include "net/netsession.h"
+#include "net/qt/netconnection.h"
 #include "ui/gamedlg.h"
 #include "ui/namedlg.h"
+#include "ui/netdlg.h"
 #include "ui/resultdlg.h"
 
 #include <QApplication>
@@ -88,7 +89,7 @@ void CDuelPlayer::Later(std::function<void()> act)
 void CDuelPlayer::CheckProgress()
 {
     quint32 state = static_cast<quint32>(m_nWins * 7919 + m_nLosses * 104729);
-    state = state * 31 + GameInProgress * 2u + MyTurn * 4u + m_wnd.Waiting * 8u + (m_bPeerGone ? 16u : 0u);
+    state = state * 31 + GameInProgress * 2u + MyTurn * 4u + m_wnd.m_session->Waiting * 8u + (m_bPeerGone ? 16u : 0u);
     for (int cell = 0; cell < BOARD_CELLS; ++cell)
         state = state * 31 + static_cast<quint32>(PlayerOne.m_view[cell] * 8 + PlayerTwo.m_view[cell]);
     const qint64 now = NowMs();
@@ -139,7 +140,7 @@ void CDuelPlayer::AnswerNetDialog(CNetDlg& dlg)
             if (!guard)
                 return;
             role->click();
-            if (m_opts.bServer && !m_wnd.m_listenSocket->IsListening())
+            if (m_opts.bServer && !m_wnd.m_connection->IsListening())
                 Fail(QStringLiteral("cannot listen on port %1: is another server running?").arg(NET_PORT));
         });
         return;
@@ -151,18 +152,16 @@ void CDuelPlayer::AnswerNetDialog(CNetDlg& dlg)
         });
         return;
     }
-    if (m_opts.bServer || m_bConnecting || NowMs() < m_nNextConnectMs)
-        return;   // the server waits for its client; a client waits to retry
-    m_bConnecting = true;
+    // The server waits for its client; a client waits while its attempt
+    // runs (Connect is grayed) and a while after a refusal.
+    if (m_opts.bServer || !dlg.m_btnConnect->isEnabled() || NowMs() < m_nNextConnectMs)
+        return;
     m_nNextConnectMs = NowMs() + CONNECT_RETRY_MS;
-    Later([this, guard] {
-        if (guard) {
-            guard->m_cbServer->setEditText(QStringLiteral("127.0.0.1"));
-            // Returns once connected or refused and the box about it is closed.
-            Click(guard->m_btnConnect);
-        }
-        m_bConnecting = false;
-        m_nNextConnectMs = NowMs() + CONNECT_RETRY_MS;
+    Later([guard] {
+        if (!guard)
+            return;
+        guard->m_cbServer->setEditText(QStringLiteral("127.0.0.1"));
+        Click(guard->m_btnConnect);
     });
 }
 

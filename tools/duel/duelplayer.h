@@ -55,7 +55,6 @@ private:
     std::mt19937 m_rng;
 
     bool m_bPending = false;      // a Later act is queued
-    bool m_bConnecting = false;   // the client's Connect is under way
     qint64 m_nNextConnectMs = 0;
     QPointer<QWidget> m_pLastBox;      // a box lives on the stack: a new one may
     QPointer<QWidget> m_pLastResult;   // take the same address as the last

@@ -5,8 +5,7 @@
 
 #include <string>
 
-class CGameDlg;
-class CNetSocket;
+class CNetConnection;
 class QButtonGroup;
 class QComboBox;
 class QGroupBox;
@@ -21,7 +20,8 @@ class QRadioButton;
 class CNetDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit CNetDlg(QWidget* parent = nullptr);
+    CNetDlg(QWidget* parent, CNetConnection& net);
+    ~CNetDlg() override;
 
     int DoModal();
     bool OnInitDialog();
@@ -29,22 +29,21 @@ public:
     // Called by the main window while the dialog is open.
     void OnClientConnected();
     void OnConnectionClosed();
+    // How this dialog's own attempt to connect ended.
+    void OnConnected();
+    void OnConnectFailed();
 
     void OnServer();
     void OnClient();
     void OnConnect();
 
     std::string m_strLastServer;
-    CNetSocket* m_pConnSocket = nullptr;     // not owned
-    CNetSocket* m_pListenSocket = nullptr;   // not owned
+    CNetConnection& m_net;   // the main window's, not owned
     QComboBox* m_cbServer = nullptr;
     QPushButton* m_btnStart = nullptr;
     QPushButton* m_btnConnect = nullptr;
     int m_nType = -1;   // 0 server, 1 client, -1 none chosen
     QString m_strServer;
-
-    // The window whose Connected flag a new choice of role clears; not owned.
-    CGameDlg* m_pGameDlg = nullptr;
 
     QPushButton* m_btnCancel = nullptr;
     QLineEdit* m_editHost = nullptr;
@@ -63,8 +62,11 @@ private:
     void SetTexts(bool english);
     void FillHostFields();
     void CloseBoth();
+    // While an attempt runs, nothing may start another or change the role.
+    void SetConnecting(bool connecting);
     int ShowBox(int icon, const QString& english, const QString& russian);
 
     QButtonGroup* m_group = nullptr;
     bool m_bInitialised = false;
+    bool m_bConnecting = false;
 };

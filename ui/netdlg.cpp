@@ -1,13 +1,11 @@
-#include "net/qt/netdlg.h"
+#include "ui/netdlg.h"
 
 #include "game/resources.h"
 #include "net/netmsg.h"
-#include "net/netqueue.h"
-#include "net/qt/netsocket.h"
+#include "net/qt/netconnection.h"
 #include "store/settings.h"
 #include "ui/dialogids.h"
 #include "ui/dlgunits.h"
-#include "ui/gamedlg.h"
 #include "ui/pictures.h"
 
 #include <QApplication>
@@ -63,7 +61,7 @@ QString LocalAddress(const QString& hostName)
 }
 } // namespace
 
-CNetDlg::CNetDlg(QWidget* parent) : QDialog(parent)
+CNetDlg::CNetDlg(QWidget* parent, CNetConnection& net) : QDialog(parent), m_net(net)
 {
     m_btnStart = new QPushButton(this);
     m_btnStart->setObjectName(QStringLiteral("IDOK"));
@@ -105,6 +103,21 @@ CNetDlg::CNetDlg(QWidget* parent) : QDialog(parent)
     connect(m_rbServer, &QRadioButton::clicked, this, &CNetDlg::OnServer);
     connect(m_rbClient, &QRadioButton::clicked, this, &CNetDlg::OnClient);
     connect(m_btnConnect, &QPushButton::clicked, this, &CNetDlg::OnConnect);
+    // The server's accepted client reaches us through the main window; only
+    // our own attempt is answered here.
+    connect(&m_net, &CNetConnection::connected, this, [this] {
+        if (m_bConnecting)
+            OnConnected();
+    });
+    connect(&m_net, &CNetConnection::connectFailed, this, [this] {
+        if (m_bConnecting)
+            OnConnectFailed();
+    });
+}
+
+CNetDlg::~CNetDlg()
+{
+    SetConnecting(false);
 }
 
 void CNetDlg::SetTexts(bool english)
@@ -218,16 +231,25 @@ int CNetDlg::ShowBox(int icon, const QString& english, const QString& russian)
 
 void CNetDlg::CloseBoth()
 {
-    if (m_pListenSocket)
-        m_pListenSocket->Close();
-    if (m_pConnSocket)
-        m_pConnSocket->Close();
-    // A new choice of role forgets the client the server had taken, so the
-    // next one to come is accepted rather than told the server is busy.
-    if (m_pGameDlg)
-        m_pGameDlg->Connected = 0;
-    NetQueue.Clear();
+    // A new choice of role also forgets the client the server had taken,
+    // so the next one to come is accepted rather than told the server is busy.
+    m_net.Close();
     m_btnStart->setEnabled(false);
+}
+
+void CNetDlg::SetConnecting(bool connecting)
+{
+    if (m_bConnecting == connecting)
+        return;
+    m_bConnecting = connecting;
+    m_btnConnect->setEnabled(!connecting);
+    m_rbServer->setEnabled(!connecting);
+    m_rbClient->setEnabled(!connecting);
+    m_cbServer->setEnabled(!connecting);
+    if (connecting)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
 }
 
 void CNetDlg::OnServer()
@@ -240,8 +262,7 @@ void CNetDlg::OnServer()
     FieldsToControls();
     CloseBoth();
     // A port already taken is not reported: no client will come.
-    if (m_pListenSocket)
-        m_pListenSocket->Listen(NET_PORT);
+    m_net.Listen(NET_PORT);
 }
 
 void CNetDlg::OnClient()
@@ -258,25 +279,30 @@ void CNetDlg::OnClient()
 void CNetDlg::OnConnect()
 {
     FieldsFromControls();
-    if (!m_pConnSocket)
+    if (m_bConnecting)
         return;
-    m_pConnSocket->Close();
-    NetQueue.Clear();
     m_strServer = m_strServer.trimmed();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool connected = m_pConnSocket->Connect(m_strServer, NET_PORT);
-    QApplication::restoreOverrideCursor();
-    if (!connected) {
-        ShowBox(QMessageBox::Warning, QStringLiteral("Connect failed"),
-                QString::fromUtf8("Не удалось соединиться с сервером"));
-        return;
-    }
+    m_net.Close();
+    SetConnecting(true);
+    if (!m_net.Connect(m_strServer, NET_PORT))
+        OnConnectFailed();
+}
+
+void CNetDlg::OnConnected()
+{
+    SetConnecting(false);
     AddServer(m_strServer.toStdString());
     m_btnConnect->hide();
     m_btnStart->setEnabled(true);
-    CNetSocket::CHold hold(m_pConnSocket);
     ShowBox(QMessageBox::Information, QStringLiteral("Connect successful!"),
             QString::fromUtf8("Успешное соединение!"));
+}
+
+void CNetDlg::OnConnectFailed()
+{
+    SetConnecting(false);
+    ShowBox(QMessageBox::Warning, QStringLiteral("Connect failed"),
+            QString::fromUtf8("Не удалось соединиться с сервером"));
 }
 
 void CNetDlg::OnClientConnected()

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "net/netmsg.h"
+
+#include <string>
+#include <vector>
+
+// Writes one whole message on the game's connection.
+class INetLink {
+public:
+    virtual ~INetLink() = default;
+    virtual void Send(const std::vector<unsigned char>& bytes) = 0;
+};
+
+// Where a network game stands, the same on both machines but for a moment
+// while a message travels.
+enum class ENetPhase {
+    Off,       // no network play
+    NoGame,    // connected; no game opened yet
+    Naming,    // a game is opened; the local name dialog is open
+    Waiting,   // named; the partner's set-up has not all come
+    Battle,
+    Over,      // won or lost; the server opens the next game
+};
+
+// What the window must do about a message the session took.
+enum class ENetOutcome {
+    Ignored,   // not lawful now: nothing changed
+    Taken,     // the rule or who begins changed; nothing to show
+    SetUp,     // the partner's name, fleet or ready: the battle may start
+    Shot,      // the partner's shot landed on our board
+    Lost,      // ...and sank our last ship
+    Open,      // the server opened a game: run New game
+    Refused,   // a partner outside the rules: end network play, saying why
+};
+
+// One network game's course, owned in one place: its phase, which message
+// is lawful in which phase, each opening paired with the set-up that
+// answers it, whose turn it is and how the game ended. It plays on the
+// game's own state (both players, MyTurn, GameInProgress, Tradition), so
+// both machines replay every shot alike; the window only shows what the
+// session decided.
+class CNetSession {
+public:
+    explicit CNetSession(INetLink& link) : m_link(link) {}
+
+    // The connection stands and the player chose to be server or client.
+    void Begin(bool server);
+    // Network play is over: the connection is gone or the player left it.
+    void End();
+
+    ENetPhase Phase() const { return m_phase; }
+    bool IsActive() const { return m_phase != ENetPhase::Off; }
+    bool IsServer() const { return m_bServer; }
+
+    // The server opens games whenever it likes; a client only answers an
+    // opening its server sent, or the two machines would play different games.
+    bool MayOpen() const;
+    // New game: any battle under way is over, and a server tells its client.
+    void Open();
+    // The name dialog's OK: the server draws who begins and sends its rule,
+    // then both send fleet, name and ready.
+    void Named();
+    // Both sides named and the partner's fleet and name here.
+    bool IsReady() const { return LocalReady && PeerReady && NameReceived && BoardReceived; }
+    void Start();
+
+    bool MayShoot() const;
+    // Our shot at player two's cell; false when the rules refuse it. An
+    // accepted shot goes to the partner, and may win the game.
+    bool Shoot(int row, int col);
+    // The server's rule goes to its client whenever it may have changed.
+    void SendRule();
+
+    ENetOutcome Receive(const NETMSG& rec);
+    // Why a message was refused, in the current language.
+    const char* RefusalText() const;
+
+    // Readiness of the coming game.
+    bool LocalReady = false;
+    bool PeerReady = false;
+    bool NameReceived = false;
+    bool BoardReceived = false;
+    // The frame shows "Please wait..." rather than the boards.
+    bool Waiting = false;
+
+private:
+    static bool IsLawful(bool server, unsigned char type, ENetPhase phase);
+    bool AnswersLatestOpening(unsigned char type);
+    ENetOutcome OnNetName(const NETMSG& rec);
+    ENetOutcome OnNetBoard(const NETMSG& rec);
+    ENetOutcome OpponentShot(int row, int col);
+    void Finish();
+
+    INetLink& m_link;
+    ENetPhase m_phase = ENetPhase::Off;
+    bool m_bServer = false;
+    // Server: openings sent whose set-up has not ended with its ready. A
+    // client answers each in turn, so only the answer to the latest counts.
+    int m_nUnanswered = 0;
+    // Client: the server opened a game that New game has not yet run.
+    bool m_bOpeningOwed = false;
+};

@@ -1,0 +1,210 @@
+// The window's side of network play: the connection's notices, what the
+// session decided about each message shown on the screen, and the ways in
+// and out of network play.
+#include "ui/gamedlg.h"
+
+#include "game/globals.h"
+#include "game/player.h"
+#include "game/sound.h"
+#include "net/netsession.h"
+#include "net/qt/netconnection.h"
+#include "store/settings.h"
+#include "ui/dialogids.h"
+#include "ui/netdlg.h"
+#include "ui/resultdlg.h"
+
+#include <QMessageBox>
+
+namespace {
+void ShowNetBox(QWidget* owner, QMessageBox::Icon icon, const char* english, const char* russian)
+{
+    QMessageBox box(icon, QStringLiteral("Tidebolt"), QString::fromUtf8(English ? english : russian),
+                    QMessageBox::Ok, owner);
+    box.exec();
+}
+} // namespace
+
+void CGameDlg::ConnectNetSignals()
+{
+    connect(m_connection.get(), &CNetConnection::connected, this, &CGameDlg::OnSocketAccept);
+    connect(m_connection.get(), &CNetConnection::closed, this, &CGameDlg::OnSocketClose);
+    connect(m_connection.get(), &CNetConnection::message, this, &CGameDlg::OnNetMessage);
+    connect(m_connection.get(), &CNetConnection::partnerBusy, this, [this] {
+        ShowNetBox(this, QMessageBox::NoIcon, "Server now is plaing.", "Server now is plaing.");
+    });
+}
+
+void CGameDlg::OnNetMessage(const NETMSG& rec)
+{
+    switch (m_session->Receive(rec)) {
+    case ENetOutcome::Ignored:
+    case ENetOutcome::Taken:
+        return;
+    case ENetOutcome::SetUp:
+        CheckReady();
+        return;
+    case ENetOutcome::Shot:
+        Redraw();
+        FlashIfInactive();
+        UpdateCursor();
+        return;
+    case ENetOutcome::Lost:
+        Redraw();
+        FlashIfInactive();
+        UpdateCursor();
+        NetworkLoss();
+        return;
+    case ENetOutcome::Open:
+        NewGame();
+        return;
+    case ENetOutcome::Refused:
+        ShowNetBox(this, QMessageBox::Warning, m_session->RefusalText(), m_session->RefusalText());
+        EndNetPlay();
+        return;
+    }
+}
+
+// A result picture of a network game: what the partner sends meanwhile
+// waits for it to close.
+void CGameDlg::ShowNetResult(CResultDlg& dlg)
+{
+    m_connection->EnableQueue(false);
+    dlg.DoModal();
+    // The connection may have ended while the picture was up.
+    if (m_session->IsActive())
+        m_connection->EnableQueue(true);
+}
+
+// Both machines record both players at level 3, and the table is written at
+// once, so that a crash loses no finished game.
+void CGameDlg::RecordNetGame(const std::string& winner, const std::string& loser)
+{
+    m_records.AddWin(winner, 3);
+    m_records.AddLoss(loser, 3);
+    m_records.SaveRecords();
+}
+
+void CGameDlg::NetworkWin()
+{
+    if (Sound)
+        PlayGameSound(SOUND_WIN);
+    CWinDlg dlg(this);
+    ShowNetResult(dlg);
+    PlayerOne.m_nWins++;
+    RecordNetGame(PlayerOne.GetName(), PlayerTwo.GetName());
+    Redraw();
+}
+
+void CGameDlg::NetworkLoss()
+{
+    if (Sound)
+        PlayGameSound(SOUND_LOSE);
+    CLoseDlg dlg(this);
+    ShowNetResult(dlg);
+    ++PlayerTwo.m_nWins;
+    PlayerTwo.RevealFleet();
+    Redraw();
+    RecordNetGame(PlayerTwo.GetName(), PlayerOne.GetName());
+    UpdateCursor();
+}
+
+void CGameDlg::OnSocketAccept()
+{
+    // Our own attempt as a client is the network dialog's to answer.
+    if (!m_connection->Connected)
+        return;
+    TallyReset = 1;
+    FlashIfInactive();
+    if (m_pNetDlg)
+        m_pNetDlg->OnClientConnected();
+}
+
+void CGameDlg::OnSocketClose()
+{
+    if (m_pNetDlg)
+        m_pNetDlg->OnConnectionClosed();
+    else
+        ShowNetBox(this, QMessageBox::Warning, "Connect closed", "Соединение разорвано");
+    EndNetPlay();
+}
+
+void CGameDlg::Disconnect()
+{
+    NetRole = 0;
+    m_connection->Close();
+    m_session->End();
+}
+
+void CGameDlg::EndNetPlay()
+{
+    // A game that ended with a result keeps its boards on show; one cut
+    // short is wiped, as before the first game, rather than left half drawn.
+    const ENetPhase phase = m_session->Phase();
+    if (phase == ENetPhase::Naming || phase == ENetPhase::Waiting || phase == ENetPhase::Battle)
+        BoardsShown = 0;
+    // The wait for the partner held Busy; with the partner gone F1-F3 work again.
+    if (phase == ENetPhase::Waiting)
+        Busy = 0;
+    Disconnect();
+    TallyReset = 1;
+    Redraw();
+    UpdateModeUI();
+    UpdateCursor();
+}
+
+void CGameDlg::GameWithComputer()
+{
+    // Leaving the network ends its battle: the partner is gone, and playing
+    // on against the computer with the partner's fleet and half a game
+    // would be neither game.
+    if (NetRole != 0)
+        EndNetPlay();
+    NetRole = 0;
+    UpdateModeUI();
+    UpdateCursor();
+}
+
+void CGameDlg::ShowNetGame()
+{
+    CNetDlg dlg(this, *m_connection);
+    m_pNetDlg = &dlg;
+    const std::uint32_t roleBefore = NetRole;
+    const std::uint32_t connectionBefore = m_connection->Serial();
+    const bool deliveryBefore = m_connection->QueueEnabled();
+    NetRole = 3;
+    // What the partner sends while the dialog is open waits for its end.
+    m_connection->EnableQueue(false);
+    const int result = dlg.DoModal();
+    m_pNetDlg = nullptr;
+
+    if (result == IDOK && dlg.m_nType >= 0 && m_connection->IsConnected()) {
+        NetRole = static_cast<std::uint32_t>(dlg.m_nType + 1);
+        m_session->Begin(NetRole == 1);
+        if (NetRole == 2) {
+            TallyReset = 1;
+            Redraw();
+            CurServer = dlg.m_strServer.toStdString();
+        }
+        UpdateModeUI();
+        m_connection->EnableQueue(true);
+        if (NetRole == 1)
+            NewGame();
+        return;
+    }
+    if (roleBefore == 0) {
+        Disconnect();
+        UpdateModeUI();
+        return;
+    }
+    // A game was running: it goes on if the dialog left its connection
+    // alone, even one that has closed meanwhile, since what came before the
+    // close is still to be played; otherwise the player is back with the
+    // computer.
+    NetRole = roleBefore;
+    if (m_connection->Serial() == connectionBefore) {
+        m_connection->EnableQueue(deliveryBefore);
+        UpdateModeUI();
+        return;
+    }
+    GameWithComputer();
+}
