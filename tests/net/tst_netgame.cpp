@@ -148,11 +148,10 @@ private slots:
         b.host.m_peer->Send(volley.chopped(4));
         QVERIFY(b.Drained());
         b.pilot.m_onWindow = [&b, last = volley.right(4)](QWidget* window) {
-            if (auto* dlg = qobject_cast<CNetDlg*>(window); dlg && !b.host.m_peer->m_bClosed) {
+            if (auto* dlg = qobject_cast<CNetDlg*>(window); dlg && b.host.m_peer->IsConnected()) {
                 b.host.m_peer->Send(last);
                 b.host.m_peer->m_socket->disconnectFromHost();
-                QTest::qWait(300);
-                ClickLater(b.pilot, dlg->m_btnCancel);
+                QTimer::singleShot(300, dlg, [dlg] { dlg->m_btnCancel->click(); });
             } else if (auto* result = qobject_cast<CResultDlg*>(window)) {
                 ClickLater(b.pilot, result->m_btnOK);
             }

@@ -78,14 +78,12 @@ private slots:
         CWindowUnderTest w(english);
         CPilot pilot;
         CPeerServer host;
-        bool closedByClient = false;   // the closing is the server's to do
+        bool closedByClient = false, hostCloses = false;   // the closing is the server's to do
         if (server == QLatin1String("busy"))
-            host.m_onConnection = [&closedByClient](QTcpSocket* socket) {
+            host.m_onConnection = [&](QTcpSocket* socket) {
                 socket->write(Bytes({NET_BUSY, 0, NET_BUSY, 0}));
-                QTimer::singleShot(500, socket, [&closedByClient, socket] {
-                    closedByClient = socket->state() != QAbstractSocket::ConnectedState;
-                    socket->disconnectFromHost();
-                });
+                QObject::connect(socket, &QTcpSocket::disconnected, [&] { closedByClient = !hostCloses; });
+                QTimer::singleShot(500, socket, [&hostCloses, socket] { hostCloses = true, socket->disconnectFromHost(); });
             };
         QVERIFY(server == QLatin1String("none") || host.Listen());
         bool asked = false, startAtTheEnd = false, locked = false;
