@@ -62,6 +62,35 @@ write("netparse", "long_name_then_shot", stream([100], name_msg(b"x" * 300) + sh
 write("netparse", "busy_mid_read", stream([5], signal(1) + signal(8) + shot_msg(1, 1) + signal(1)))
 write("netparse", "out_of_step", stream([2, 9], b"\0\0" + bytes([9, 200, 4, 0, 0]) + fleet_msg()[:50]))
 
+# ---- Sessions: a set-up byte, then steps (see fuzz_session.cpp) ------------
+
+def partner(body):
+    """Step 6: the partner's bytes, at most 255 at a time."""
+    out = b""
+    for i in range(0, len(body), 255):
+        part = body[i:i + 255]
+        out += bytes([6, len(part)]) + part
+    return out
+
+
+def shots(cells):
+    return b"".join(shot_msg(c // 10, c % 10) for c in cells)
+
+
+DECKS = [i for i, c in enumerate(FLEET) if c == "#"]
+setup = fleet_msg() + name_msg(b"Rival") + signal(1)
+# Server: opens, names, takes the client's set-up, then both sides shoot.
+write("session", "server_game", bytes([3, 0, 1]) + partner(setup)
+      + b"".join(bytes([2, c]) for c in range(90, 100)) + partner(shots(DECKS)))
+# Client: the server's opening and set-up, our name, then a battle we win.
+write("session", "client_game", bytes([2]) + partner(signal(7) + signal(3) + bytes([6, 1, 0]))
+      + bytes([1]) + partner(setup) + partner(shots([99]))
+      + b"".join(bytes([2, c]) for c in DECKS))
+# Two openings before the client answers; a stale answer, then the real one.
+write("session", "two_openings", bytes([1, 0, 1, 0, 1]) + partner(setup + setup))
+# A new connection and a refused fleet in the middle of it all.
+write("session", "reconnect_and_forgery", bytes([1, 0, 4, 0, 1]) + partner(bytes([5]) + bytes([1] * 100) + b"\0"))
+
 # ---- Profiles ---------------------------------------------------------------
 
 write("profile", "first_run", "[Options]\n")
