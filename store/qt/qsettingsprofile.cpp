@@ -1,7 +1,10 @@
 #include "store/qt/qsettingsprofile.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringList>
 
 #ifdef Q_OS_UNIX
@@ -59,16 +62,35 @@ bool MoveAsideUnreadable(const QString& path)
     return false;
 }
 
+// A save writes a copy beside the profile (its name and six random letters)
+// and renames it over the profile; a program killed in between leaves the
+// copy behind. One that nobody has written for a minute is no save under
+// way, not even another copy of the game's, and goes.
+void RemoveAbandonedCopies(const QString& iniPath)
+{
+    const QFileInfo profile(iniPath);
+    const QRegularExpression copy(QLatin1Char('^') + QRegularExpression::escape(profile.fileName()) +
+                                  QStringLiteral("\\.[A-Za-z0-9]{6}$"));
+    const QDateTime stale = QDateTime::currentDateTimeUtc().addSecs(-60);
+    const QDir folder = profile.dir();
+    for (const QFileInfo& file : folder.entryInfoList({profile.fileName() + QStringLiteral(".*")}, QDir::Files | QDir::Hidden)) {
+        if (copy.match(file.fileName()).hasMatch() && file.lastModified().toUTC() < stale)
+            QFile::remove(file.filePath());
+    }
+}
+
 } // namespace
 
 CQSettingsProfile::CQSettingsProfile()
     : m_settings(QStringLiteral("Orvex software"), QStringLiteral("Tidebolt"))
 {
+    RemoveAbandonedCopies(m_settings.fileName());
 }
 
 CQSettingsProfile::CQSettingsProfile(const QString& iniPath)
     : m_settings(iniPath, QSettings::IniFormat)
 {
+    RemoveAbandonedCopies(m_settings.fileName());
 }
 
 QVariant CQSettingsProfile::Read(const std::string& section, const std::string& entry)
