@@ -192,7 +192,7 @@ void CNetConnection::OnReadyRead()
         m_netQueue.Clear();
         m_bClosePending = true;
     }
-    Pump();
+    Schedule();
 }
 
 void CNetConnection::OnSocketGone()
@@ -204,7 +204,7 @@ void CNetConnection::OnSocketGone()
         m_netQueue.Clear();
     DropSocket();
     m_bClosePending = true;
-    Pump();
+    Schedule();
 }
 
 void CNetConnection::DropSocket()
@@ -260,22 +260,31 @@ void CNetConnection::Send(const std::vector<unsigned char>& bytes)
 void CNetConnection::EnableQueue(bool on)
 {
     m_bQueueEnabled = on;
-    // From the event loop, never inside whoever switched it on: that code
-    // finishes its own step of the game first.
-    if (on && m_nHold == 0)
-        m_pass.start(0);
+    if (on)
+        Schedule();
 }
 
 void CNetConnection::Release()
 {
     if (--m_nHold == 0)
-        Pump();
+        Schedule();
+}
+
+// What was received or released is handed over from the event loop, never
+// inside whoever called: a handler that opens a dialog must not run inside
+// the socket's own notice, which the socket does not repeat meanwhile, nor
+// inside code that has its own step of the game to finish first.
+void CNetConnection::Schedule()
+{
+    if (m_nHold == 0)
+        m_pass.start(0);
 }
 
 // Hands over whatever may go now: the busy notice, the front record when
 // delivery is on and a pass has gone by since the last, and the close once
-// nothing that came before it waits. Runs again when a hold ends, delivery
-// is switched on, a record arrives or the pass is over; idle, it sleeps.
+// nothing that came before it waits. Runs from the event loop when a hold
+// ends, delivery is switched on, bytes arrive or the pass is over; idle, it
+// sleeps.
 void CNetConnection::Pump()
 {
     m_pass.stop();

@@ -95,6 +95,7 @@ private:
     void DropSocket();
     void FinishAttempt(bool ok);
     void Release();
+    void Schedule();
     void Pump();
 
     QTcpServer* m_listenSocket = nullptr;

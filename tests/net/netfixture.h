@@ -343,7 +343,8 @@ public:
 };
 
 // This program as client of the test's server, which opens a game with
-// the rule on and lets the client shoot first.
+// the rule on, lets the client shoot first, and sends its set-up while the
+// client's name dialog is open.
 class CClientBattle : public CBattle {
 public:
     CPeerServer host;
@@ -351,6 +352,11 @@ public:
     CClientBattle()
     {
         pilot.m_onWindow = [this](QWidget* window) {
+            if (auto* names = qobject_cast<CNameDlg*>(window); names && !std::exchange(m_bSetUpSent, true)) {
+                host.m_peer->Send(Bytes({NET_TRADITION, 1, 0}) + OpeningBytes("Host"));
+                QTimer::singleShot(200, names, [this, names] { ClickLater(pilot, names->findChild<QPushButton*>(QStringLiteral("IDOK"))); });
+                return;
+            }
             AnswerNamesAndResults(window);
             auto* dlg = qobject_cast<CNetDlg*>(window);
             if (dlg && !std::exchange(m_bAsked, true))
@@ -366,14 +372,12 @@ public:
         OpenNetGame();
         if (!host.m_peer || w->NetRole != 2)
             return false;
-        host.m_peer->Send(Bytes({NET_NEW_GAME, 0, NET_TRADITION, 1, 0}));
-        if (!QTest::qWaitFor([this] { return host.m_peer->m_received.endsWith(Bytes({0, 1, 0})); }, 5000))
-            return false;
-        host.m_peer->Send(OpeningBytes("Host"));
+        host.m_peer->Send(Bytes({NET_NEW_GAME, 0}));
         return BattleBegins();
     }
     CPeer& Peer() override { return *host.m_peer; }
 
 private:
     bool m_bAsked = false;
+    bool m_bSetUpSent = false;
 };

@@ -99,10 +99,15 @@ void CDuelPlayer::CheckProgress()
         return;
     }
     if (now - m_nLastChangeMs > STALL_MS)
-        Fail(QStringLiteral("nothing has moved for %1 s (game %2, %3)")
+        Fail(QStringLiteral("nothing has moved for %1 s (game %2, %3; phase %4, %5 records waiting, delivery %6, "
+                            "window \"%7\")")
                  .arg(STALL_MS / 1000)
                  .arg(m_nWins + m_nLosses + 1)
-                 .arg(GameInProgress ? (MyTurn ? "my turn" : "partner's turn") : "no battle"));
+                 .arg(GameInProgress ? (MyTurn ? "my turn" : "partner's turn") : "no battle")
+                 .arg(int(m_wnd.m_session->Phase()))
+                 .arg(m_wnd.m_connection->Waiting())
+                 .arg(m_wnd.m_connection->QueueEnabled() ? "on" : "off")
+                 .arg(QApplication::activeModalWidget() ? QApplication::activeModalWidget()->windowTitle() : QString()));
 }
 
 void CDuelPlayer::Tick()
