@@ -378,6 +378,5 @@ public:
     CPeer& Peer() override { return *host.m_peer; }
 
 private:
-    bool m_bAsked = false;
-    bool m_bSetUpSent = false;
+    bool m_bAsked = false, m_bSetUpSent = false;
 };
