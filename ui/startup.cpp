@@ -38,6 +38,6 @@ bool CGameDlg::OnInitDialog()
     m_listenSocket->pdlg = this;
 
     SetLanguage(English != 0);
-    WaitCursor->LoadFromFile(DataFilePath("Data/APPSTART.ANI"));
+    WaitCursor->LoadFromFile(DataFilePath(WAIT_CURSOR_FILE));
     return true;
 }
