@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs whatever the build, the tests and the game need and is missing,
-# from Debian 12's own packages. Safe to run again: it installs nothing twice.
+# Installs whatever the build, the tests, the package and the game need and
+# is missing, from Debian 12's own packages. Safe to run again: it installs
+# nothing twice.
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,7 @@ packages=(
   fonts-liberation fonts-urw-base35
   libbenchmark-dev
   clang libclang-rt-14-dev
+  dpkg-dev desktop-file-utils appstream groff-base
 )
 
 missing=()

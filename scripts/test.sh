@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Sets up a fresh Debian 12 machine, builds Tidebolt and runs every test.
+# Sets up a fresh Debian 12 machine, builds everything (the game, its tests
+# and tools) and runs every test.
 # With SANITIZE=address,undefined (or thread) it builds into its own folder
 # with those sanitizers.
 set -euo pipefail

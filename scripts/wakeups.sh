@@ -17,7 +17,7 @@ case "$seconds" in ''|*[!0-9]*|0) echo "usage: $0 [seconds]" >&2; exit 2 ;; esac
 build=build-wakeups
 if [ -z "${TIDEBOLT_WAKEUPS_NETNS:-}" ]; then
   cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-  cmake --build "$build" --target tidebolt tidebolt_data tidebolt_idle >/dev/null
+  cmake --build "$build" --target tidebolt tidebolt_idle >/dev/null
   if [ "$(id -u)" = 0 ] && unshare -n true 2>/dev/null; then
     export TIDEBOLT_WAKEUPS_NETNS=1
     exec unshare -n bash -c 'ip link set lo up && exec "$@"' _ "$0" "$seconds"

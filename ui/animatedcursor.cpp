@@ -1,6 +1,7 @@
 #include "ui/animatedcursor.h"
 
 #include "ui/anifile.h"
+#include "ui/datapath.h"
 
 #include <QFile>
 #include <QImage>
@@ -64,6 +65,7 @@ bool CAnimatedCursor::LoadFromFile(const QString& path)
     m_sequence = ani.sequence;
     for (std::uint32_t jiffies : ani.ratesJiffies)
         m_stepMs.push_back(StepMilliseconds(jiffies));
+    qCInfo(lcDataFiles).noquote() << "wait cursor of" << m_frames.size() << "frames loaded from" << path;
     return true;
 }
 

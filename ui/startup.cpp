@@ -33,6 +33,6 @@ bool CGameDlg::OnInitDialog()
     TallyReset = 0;
 
     SetLanguage(English != 0);
-    WaitCursor->LoadFromFile(DataFilePath("Data/APPSTART.ANI"));
+    WaitCursor->LoadFromFile(DataFilePath(WAIT_CURSOR_FILE));
     return true;
 }

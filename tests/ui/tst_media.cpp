@@ -6,6 +6,7 @@
 #include "ui/mediaplayer.h"
 
 #include <QDir>
+#include <QHash>
 #include <QMediaPlayer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -35,6 +36,17 @@ void PresentOrNot()
     QTest::newRow("file missing") << false;
 }
 
+// The five files whose absence a player notices: every sound and the wait cursor.
+const QStringList NEEDED_AT_START = {SOUND_MISS, SOUND_HIT, SOUND_WIN, SOUND_LOSE, WAIT_CURSOR_FILE};
+
+QStringList g_warnings;
+
+void KeepWarnings(QtMsgType type, const QMessageLogContext&, const QString& text)
+{
+    if (type == QtWarningMsg)
+        g_warnings << text;
+}
+
 } // namespace
 
 class TestMedia : public QObject {
@@ -42,42 +54,78 @@ class TestMedia : public QObject {
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_strOldCwd;
     const QString m_strProbe = QStringLiteral("Data/tst-media-probe.wav");
-    QString BesideProgram() const { return QCoreApplication::applicationDirPath() + '/' + m_strProbe; }
+    // A machine in a folder: the current folder, a program installed under a
+    // prefix with its data folder, and the player's own data folder.
+    QString Here() const { return m_dir->filePath(QStringLiteral("here")); }
+    QString ProgramDir() const { return m_dir->filePath(QStringLiteral("prefix/" TIDEBOLT_INSTALL_BINDIR)); }
+    QString InstalledData() const { return m_dir->filePath(QStringLiteral("prefix/" TIDEBOLT_INSTALL_DATADIR "/tidebolt")); }
+    QString PlayersData() const { return m_dir->filePath(QStringLiteral("home-data/Orvex software/Tidebolt")); }
 
 private slots:
-    // Each test starts in an empty folder of its own.
+    void initTestCase()
+    {
+        QCoreApplication::setOrganizationName(QStringLiteral("Orvex software"));
+        QCoreApplication::setApplicationName(QStringLiteral("Tidebolt"));
+    }
+
+    // Each test starts in an empty folder of its own, with no data of the player's.
     void init()
     {
         m_strOldCwd = QDir::currentPath(), m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(QDir::setCurrent(m_dir->path()));
+        QVERIFY(QDir().mkpath(Here()) && QDir::setCurrent(Here()));
+        qputenv("XDG_DATA_HOME", m_dir->filePath(QStringLiteral("home-data")).toLocal8Bit());
     }
-    void cleanup()
-    {
-        QDir::setCurrent(m_strOldCwd), m_dir.reset(), QFile::remove(BesideProgram());
-        QDir(QCoreApplication::applicationDirPath()).rmdir(QStringLiteral("Data"));  // only if left empty
-    }
+    void cleanup() { QDir::setCurrent(m_strOldCwd), m_dir.reset(); }
 
-    void dataFilesAreFoundInTheCurrentFolderFirstThenBesideTheProgram_data()
+    void dataFilesAreFoundInTheFirstFolderThatHoldsThem_data()
     {
-        QTest::addColumn<bool>("here");
-        QTest::addColumn<bool>("beside");
+        QTest::addColumn<QString>("copies");  // h here, b beside the program, i installed, p the player's
         QTest::addColumn<QString>("asked");
-        QTest::addColumn<QString>("found");  // "here", "beside" or empty
-        QTest::newRow("in both: the current folder wins") << true << true << m_strProbe << "here";
-        QTest::newRow("only beside the program") << false << true << m_strProbe << "beside";
-        QTest::newRow("written with a backslash") << false << true << "Data\\tst-media-probe.wav" << "beside";
-        QTest::newRow("nowhere") << false << false << m_strProbe << "";
+        QTest::addColumn<QString>("found");   // which copy the game takes; empty: none
+        QTest::newRow("a build folder started from elsewhere") << "b" << m_strProbe << "b";
+        QTest::newRow("an installed copy started from anywhere") << "i" << m_strProbe << "i";
+        QTest::newRow("only the player's own copy") << "p" << m_strProbe << "p";
+        QTest::newRow("everywhere: the current folder wins") << "hbip" << m_strProbe << "h";
+        QTest::newRow("a build folder beats the installed data") << "bip" << m_strProbe << "b";
+        QTest::newRow("the installed data beats the player's") << "ip" << m_strProbe << "i";
+        QTest::newRow("written with a backslash") << "i" << "Data\\tst-media-probe.wav" << "i";
+        QTest::newRow("nowhere") << "" << m_strProbe << "";
     }
-    void dataFilesAreFoundInTheCurrentFolderFirstThenBesideTheProgram()
+    void dataFilesAreFoundInTheFirstFolderThatHoldsThem()
     {
-        QFETCH(bool, here);
-        QFETCH(bool, beside);
+        QFETCH(QString, copies);
         QFETCH(QString, asked);
         QFETCH(QString, found);
-        QVERIFY(!here || WriteFile(m_strProbe, "here"));
-        QVERIFY(!beside || WriteFile(BesideProgram(), "beside"));
-        const QString expected = found == "here" ? m_strProbe : found == "beside" ? BesideProgram() : QString();
-        QCOMPARE(DataFilePath(asked.toUtf8().constData()), expected);
+        const QHash<QChar, QString> places{{'h', Here()}, {'b', ProgramDir()}, {'i', InstalledData()}, {'p', PlayersData()}};
+        for (QChar copy : copies)
+            QVERIFY(WriteFile(places[copy] + '/' + m_strProbe, "probe"));
+        const QString expected = found.isEmpty() ? QString() : found == "h" ? m_strProbe : places[found[0]] + '/' + m_strProbe;
+        QCOMPARE(FindDataFile(asked.toUtf8().constData(), DataFolders(ProgramDir())), expected);
+    }
+
+    void missingFilesAreNamedInOneNotice_data()
+    {
+        QTest::addColumn<QStringList>("missing");
+        QTest::newRow("all there") << QStringList();
+        QTest::newRow("the losing sound lost") << QStringList{SOUND_LOSE};
+        QTest::newRow("the cursor and a sound lost") << QStringList{SOUND_HIT, WAIT_CURSOR_FILE};
+        QTest::newRow("no data at all") << NEEDED_AT_START;
+    }
+    void missingFilesAreNamedInOneNotice()
+    {
+        QFETCH(QStringList, missing);
+        for (const QString& name : NEEDED_AT_START)
+            QVERIFY(missing.contains(name) || WriteFile(InstalledData() + '/' + name, "data"));
+        g_warnings.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(KeepWarnings);
+        const QStringList reported = NoteMissingDataFiles(NEEDED_AT_START, DataFolders(ProgramDir()));
+        qInstallMessageHandler(previous);
+        QCOMPARE(reported, missing);
+        QCOMPARE(g_warnings.size(), missing.isEmpty() ? 0 : 1);
+        const QString notice = g_warnings.join('\n');
+        for (const QString& name : NEEDED_AT_START)
+            QVERIFY2(notice.contains(name) == missing.contains(name), qPrintable(name + ": " + notice));
+        QVERIFY(missing.isEmpty() || notice.contains(InstalledData()));  // says where it looked
     }
 
     void waitCursorIsTheFilesOrElseTheSystems_data()

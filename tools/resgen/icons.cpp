@@ -1,6 +1,7 @@
 // The 32 x 32 icons: the program's, the network dialog's and the two
-// language flags. The drawings are made four times larger and scaled down,
-// which gives small icons clean soft edges.
+// language flags, and the program's icon at the sizes of a desktop's icon
+// theme. The drawings are made four times larger and scaled down, which gives
+// small icons clean soft edges.
 
 #include "resgen.h"
 
@@ -15,16 +16,16 @@ const int ICON = 32;
 const int SCALE = 4;
 const int BIG = ICON * SCALE;
 
-QImage BigCanvas()
+QImage BigCanvas(int size = ICON)
 {
-    QImage image(BIG, BIG, QImage::Format_ARGB32_Premultiplied);
+    QImage image(size * SCALE, size * SCALE, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     return image;
 }
 
-QImage ToIcon(const QImage& big)
+QImage ToIcon(const QImage& big, int size = ICON)
 {
-    return big.scaled(ICON, ICON, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+    return big.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
         .convertToFormat(QImage::Format_ARGB32);
 }
 
@@ -51,9 +52,16 @@ QPainterPath ShipSilhouette(double x, double waterline, double length)
 
 QImage MakeProgramIcon()
 {
-    QImage big = BigCanvas();
+    return MakeProgramIconAt(ICON);
+}
+
+QImage MakeProgramIconAt(int size)
+{
+    QImage big = BigCanvas(size);
     QPainter p(&big);
     p.setRenderHint(QPainter::Antialiasing);
+    // Drawn in the units of the 32-pixel icon's canvas, so every size is the same picture.
+    p.scale(double(size) / ICON, double(size) / ICON);
 
     // A round porthole on the sea: sky above, sea below, a ship between.
     const QRectF disc(4, 4, BIG - 8, BIG - 8);
@@ -82,7 +90,8 @@ QImage MakeProgramIcon()
     p.setPen(QPen(QColor(20, 40, 70), 5));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(disc);
-    return ToIcon(big);
+    p.end();
+    return ToIcon(big, size);
 }
 
 QImage MakeNetworkIcon()

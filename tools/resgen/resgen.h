@@ -16,6 +16,8 @@ QImage MakeLosePicture();
 QImage MakeSplashPicture();
 
 QImage MakeProgramIcon();
+// The same icon at size x size pixels, for the desktop's icon theme.
+QImage MakeProgramIconAt(int size);
 QImage MakeNetworkIcon();
 QImage MakeUsFlagIcon();
 QImage MakeRussianFlagIcon();
