@@ -11,6 +11,7 @@
 #include "ui/boardview.h"
 #include "ui/optionsdlg.h"
 #include "ui/pictures.h"
+#include "ui/qtlanguage.h"
 #include "ui/scoresdlg.h"
 
 #include <QCloseEvent>
@@ -137,6 +138,7 @@ void CGameDlg::BuildMenu(bool english)
 
 void CGameDlg::SetLanguage(bool english)
 {
+    UseQtTranslations(english);
     BuildMenu(english);
     UpdateModeUI();
 }

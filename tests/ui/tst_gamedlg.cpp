@@ -258,30 +258,37 @@ void TestGameDlg::enterShootsAtTheCellUnderThePointer()
 
 void TestGameDlg::escapeAsksOnlyDuringABattle_data()
 {
+    QTest::addColumn<bool>("english");
     QTest::addColumn<bool>("battle");
     QTest::addColumn<QString>("answer");  // to the question; empty: none may be asked
+    QTest::addColumn<QString>("asked");   // the question and its buttons
     QTest::addColumn<bool>("ends");
-    QTest::newRow("no battle: ends at once") << false << "" << true;
-    QTest::newRow("battle, Cancel keeps playing") << true << "Cancel" << false;
-    QTest::newRow("battle, OK ends the program") << true << "OK" << true;
+    QTest::newRow("no battle: ends at once") << true << false << "" << "" << true;
+    QTest::newRow("в бою, Отмена: игра идёт") << false << true << "Cancel" << "Выйти из игры? OK|Отмена" << false;
+    QTest::newRow("battle, Cancel keeps playing") << true << true << "Cancel" << "Do you want exit game? OK|Cancel" << false;
+    QTest::newRow("battle, OK ends the program") << true << true << "OK" << "Do you want exit game? OK|Cancel" << true;
 }
 
 void TestGameDlg::escapeAsksOnlyDuringABattle()
 {
+    QFETCH(bool, english);
     QFETCH(bool, battle);
     QFETCH(QString, answer);
     QFETCH(bool, ends);
+    // The language as the player switches it while the program runs.
+    English = english;
+    m_dlg->SetLanguage(english);
     if (battle)
         StartGame();
     QSignalSpy finished(m_dlg.get(), &QDialog::finished);
-    QString question;
-    WhenModal<QMessageBox>([&question, answer](QMessageBox* box) {
-        question = box->text();
+    QString asked;
+    WhenModal<QMessageBox>([&asked, answer](QMessageBox* box) {
+        asked = box->text() + ' ' + box->button(QMessageBox::Ok)->text() + '|' + box->button(QMessageBox::Cancel)->text();
         box->button(answer == "OK" ? QMessageBox::Ok : QMessageBox::Cancel)->click();
     }, battle ? 10000 : 300);
     QTest::keyClick(m_dlg.get(), Qt::Key_Escape);
     QTest::qWait(battle ? 0 : 400);
-    QCOMPARE(question, battle ? QString("Do you want exit game?") : QString());
+    QTEST(asked.remove('&'), "asked");
     QCOMPARE(finished.count(), ends ? 1 : 0);
     // Ending writes the settings and the table, also when nothing changed.
     QSettings stored = Stored();
