@@ -5,7 +5,6 @@
 #include "ui/dlgunits.h"
 #include "ui/pictures.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -33,15 +32,6 @@ CResultDlg::CResultDlg(QWidget* parent, int pictureId, int heightDlu, int okTopD
 int CResultDlg::DoModal()
 {
     return exec() == QDialog::Accepted ? IDOK : IDCANCEL;
-}
-
-void CResultDlg::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_F1) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 CWinDlg::CWinDlg(QWidget* parent)

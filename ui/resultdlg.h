@@ -16,7 +16,6 @@ public:
 
 protected:
     CResultDlg(QWidget* parent, int pictureId, int heightDlu, int okTopDlu);
-    void keyPressEvent(QKeyEvent* event) override;
 };
 
 class CWinDlg : public CResultDlg {

@@ -52,14 +52,8 @@ private slots:
             : window == "lose"                                  ? Make<CLoseDlg>(dlg)
                                                                 : Make<CAboutDlg>(dlg);
         QString title;
-        bool openAfterF1 = true;
         WhenModal<QDialog>([&](QDialog* shown) {
             title = shown->windowTitle();
-            if (window != "splash") {  // on the splash any key is a way out
-                QTest::keyClick(shown, Qt::Key_F1);
-                QApplication::processEvents();
-                openAfterF1 = QApplication::activeModalWidget() == shown;
-            }
             if (click && window == "splash")
                 QTest::mousePress(shown, Qt::RightButton, Qt::NoModifier, QPoint(400, 200));
             else if (click)
@@ -70,7 +64,6 @@ private slots:
         clock.start();
         QCOMPARE(doModal(), int(IDOK));
         QTEST(title, "title");
-        QVERIFY(openAfterF1);
         // Timers may run a little early; this only tells "at once" from "after a while".
         QVERIFY2(click ? clock.elapsed() < 2500 : clock.elapsed() >= 2500, qPrintable(QString::number(clock.elapsed())));
     }
