@@ -16,6 +16,8 @@ CSplashDlg::CSplashDlg(QWidget* parent)
 {
     setFixedSize(DluX(523), DluY(271));
     m_timer.setSingleShot(true);
+    // A coarse timer may fire up to a twentieth early; three seconds are three.
+    m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &CSplashDlg::OnTimer);
 }
 
