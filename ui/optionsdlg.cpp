@@ -155,8 +155,6 @@ COptionsDlg::COptionsDlg(QWidget* parent)
     layout->addLayout(note);
     layout->addSpacing(DluY(4));
     layout->addLayout(buttons);
-    // The dialog takes the size its texts need, in either language.
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // The template's order: the buttons first, the delay last.
     setTabOrder(m_btnOK, m_btnCancel);
@@ -197,6 +195,9 @@ void COptionsDlg::OnInitDialog()
     m_nLevel = Level >= 1 && Level <= 3 ? Level - 1 : -1;
     m_nDelay = CompDelay;
     UpdateData(false);
+    // As large as its texts need in the longer language, so that a click on
+    // a language button never moves OK or Cancel from under the pointer.
+    setFixedSize(SizeFor(false).expandedTo(SizeFor(true)));
     if (English)
         SetEnglishTexts();
     else
@@ -228,6 +229,15 @@ void COptionsDlg::SetTexts(bool english)
     m_chkSound->setText(QString::fromUtf8(texts.sound));
     m_stcNote->setText(QString::fromUtf8(texts.note));
     m_stcDelay->setText(QString::fromUtf8(texts.delay));
+}
+
+QSize COptionsDlg::SizeFor(bool english)
+{
+    SetTexts(english);
+    // Only activating the layout measures the inner layouts afresh.
+    layout()->invalidate();
+    layout()->activate();
+    return sizeHint();
 }
 
 bool COptionsDlg::UpdateData(bool save)

@@ -11,6 +11,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -32,12 +36,24 @@ CRect BoardRectFromPlayerOne()
     return rc;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* text, const char* objectName, const QRect& rc)
+QPushButton* MakeButton(QWidget* parent, const char* text, const char* objectName)
 {
     auto* button = new QPushButton(QString::fromUtf8(text), parent);
     button->setObjectName(QString::fromLatin1(objectName));
-    button->setGeometry(rc);
     return button;
+}
+
+// A button at its template place, widened only as far as its text needs:
+// the style's own minimum width would widen the window at any font.
+void PlaceButton(QPushButton* button, const QRect& rc)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.rect = QRect(QPoint(0, 0), rc.size());
+    const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    const int need = button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width();
+    button->setGeometry(rc.x(), rc.y(), rc.width() + std::max(0, need - room.width()),
+                        std::max(rc.height(), button->sizeHint().height()));
 }
 
 } // namespace
@@ -47,12 +63,11 @@ CPlaceShipsDlg::CPlaceShipsDlg(QWidget* parent)
 {
     setFixedSize(CLIENT_WIDTH, CLIENT_HEIGHT);
     // Template order, which is also the tab order.
-    m_btnOK = MakeButton(this, "OK", "IDOK", DluRect(271, 7, 50, 14));
-    m_btnCancel = MakeButton(this, "Cancel", "IDCANCEL", DluRect(271, 52, 50, 14));
-    m_btnRandom = MakeButton(this, "Random", "IDC_RANDOM", DluRect(271, 29, 50, 14));
+    m_btnOK = MakeButton(this, "OK", "IDOK");
+    m_btnCancel = MakeButton(this, "Cancel", "IDCANCEL");
+    m_btnRandom = MakeButton(this, "Random", "IDC_RANDOM");
     m_help = new QLabel(this);
     m_help->setObjectName(QStringLiteral("IDC_HELPTEXT"));
-    m_help->setGeometry(DluRect(261, 71, 66, 94));
     m_help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_help->setTextFormat(Qt::PlainText);
     m_btnOK->setDefault(true);
@@ -78,10 +93,31 @@ void CPlaceShipsDlg::OnInitDialog()
         setWindowTitle(QStringLiteral("Расстановка кораблей"));
         m_help->setText(QStringLiteral("Left MB :\n   Двигать\n\nRight MB :\n   Поворачивать"));
     }
+    FitColumn();
     m_layout.m_rcBoard = BoardRectFromPlayerOne();
     m_layout.Shuffle();
     Redraw();
     UpdateOK();
+}
+
+void CPlaceShipsDlg::FitColumn()
+{
+    // The board keeps its pixels; the buttons and the help to its right take
+    // the room their texts need at the desktop's font, so the window widens
+    // past its template only where a text would otherwise be cut.
+    PlaceButton(m_btnOK, TemplateRect(271, 7, 50, 14));
+    PlaceButton(m_btnRandom, TemplateRect(271, 29, 50, 14));
+    PlaceButton(m_btnCancel, TemplateRect(271, 52, 50, 14));
+    const QRect help = TemplateRect(261, 71, 66, 94);
+    m_help->setGeometry(QRect(help.topLeft(), help.size().expandedTo(m_help->sizeHint())));
+    int width = CLIENT_WIDTH;
+    int height = CLIENT_HEIGHT;
+    const QWidget* const column[] = {m_btnOK, m_btnRandom, m_btnCancel, m_help};
+    for (const QWidget* control : column) {
+        width = std::max(width, control->geometry().right() + 1 + TemplateX(7));
+        height = std::max(height, control->geometry().bottom() + 1 + TemplateY(7));
+    }
+    setFixedSize(width, height);
 }
 
 void CPlaceShipsDlg::OnOK()

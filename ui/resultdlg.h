@@ -15,7 +15,7 @@ public:
     QPushButton* m_btnOK = nullptr;
 
 protected:
-    CResultDlg(QWidget* parent, int pictureId, int heightDlu, int okTopDlu);
+    CResultDlg(QWidget* parent, int pictureId);
 };
 
 class CWinDlg : public CResultDlg {

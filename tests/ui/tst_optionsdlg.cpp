@@ -106,17 +106,23 @@ private slots:
         COptionsDlg dlg;
         QString shown;
         QStringList opened, relabelled;
+        QRect cancelOpened, cancelRelabelled;  // where Cancel stands in the window
         QTimer::singleShot(0, &dlg, [&] {
             shown = Shown(dlg);
             opened = Texts(dlg);
+            cancelOpened = QRect(dlg.m_btnCancel->mapTo(&dlg, QPoint(0, 0)), dlg.m_btnCancel->size());
             Do(dlg, clicks + ",hard,sound,delay 5");
+            QApplication::processEvents();  // the layout follows the new texts
             relabelled = Texts(dlg);
+            cancelRelabelled = QRect(dlg.m_btnCancel->mapTo(&dlg, QPoint(0, 0)), dlg.m_btnCancel->size());
             Click(dlg.m_btnCancel);
         });
         QCOMPARE(dlg.DoModal(), int(IDCANCEL));
         QTEST(shown, "shown");
         QCOMPARE(opened, english ? ENGLISH : RUSSIAN);
         QCOMPARE(relabelled, showsEnglish ? ENGLISH : RUSSIAN);
+        // A new language moves no button from under the pointer.
+        QCOMPARE(cancelRelabelled, cancelOpened);
         QCOMPARE(Settings(), before);
     }
 
