@@ -6,6 +6,7 @@
 #include "ui/dialogids.h"
 #include "ui/dlgunits.h"
 #include "ui/pictures.h"
+#include "ui/qtlanguage.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -298,10 +299,13 @@ bool COptionsDlg::NeedsNewGame() const
 
 bool COptionsDlg::ConfirmNewGame()
 {
-    const char* question = m_nLanguage == 1 ? NEW_GAME_ENGLISH : NEW_GAME_RUSSIAN;
+    // Asked in the language the buttons now select, Yes and No included.
+    const bool english = m_nLanguage == 1;
+    UseQtTranslations(english);
     const auto answer = QMessageBox::question(this, QStringLiteral("Tidebolt"),
-                                              QString::fromUtf8(question),
-                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+                                              QString::fromUtf8(english ? NEW_GAME_ENGLISH : NEW_GAME_RUSSIAN),
+                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    UseQtTranslations(English != 0);
     return answer == QMessageBox::Yes;
 }
 

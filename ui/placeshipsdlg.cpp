@@ -40,6 +40,10 @@ QPushButton* MakeButton(QWidget* parent, const char* text, const char* objectNam
 {
     auto* button = new QPushButton(QString::fromUtf8(text), parent);
     button->setObjectName(QString::fromLatin1(objectName));
+    // Enter means OK whichever button has the focus: a button that took the
+    // default along with the focus would let Enter cancel a hand-placed
+    // fleet once a drag had disabled OK and moved the focus on to Cancel.
+    button->setAutoDefault(false);
     return button;
 }
 
