@@ -2,6 +2,7 @@
 
 #include "net/netqueue.h"  // the commands the network dispatch posts
 #include "store/records.h"
+#include "ui/busyflag.h"
 
 #include <QDialog>
 #include <QIcon>
@@ -98,7 +99,7 @@ public:
     void StopNetDispatch();
 
     // Members, in the order of the original window
-    unsigned char Busy = 0;
+    CBusyFlag Busy;
     QIcon m_hIcon;
     CRecordTable m_records;
     CAnimatedCursor* WaitCursor = nullptr;
