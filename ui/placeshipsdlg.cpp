@@ -107,21 +107,22 @@ void CPlaceShipsDlg::OnInitDialog()
 void CPlaceShipsDlg::FitColumn()
 {
     // The board keeps its pixels; the buttons and the help to its right take
-    // the room their texts need at the desktop's font, so the window widens
-    // past its template only where a text would otherwise be cut.
-    PlaceButton(m_btnOK, TemplateRect(271, 7, 50, 14));
-    PlaceButton(m_btnRandom, TemplateRect(271, 29, 50, 14));
-    PlaceButton(m_btnCancel, TemplateRect(271, 52, 50, 14));
-    const QRect help = TemplateRect(261, 71, 66, 94);
-    m_help->setGeometry(QRect(help.topLeft(), help.size().expandedTo(m_help->sizeHint())));
-    int width = CLIENT_WIDTH;
-    int height = CLIENT_HEIGHT;
+    // the room their texts need at the desktop's font, and the window widens
+    // past its template only as far as a text pushed its control out.
+    const QRect templates[] = {TemplateRect(271, 7, 50, 14), TemplateRect(271, 29, 50, 14),
+                               TemplateRect(271, 52, 50, 14), TemplateRect(261, 71, 66, 94)};
+    PlaceButton(m_btnOK, templates[0]);
+    PlaceButton(m_btnRandom, templates[1]);
+    PlaceButton(m_btnCancel, templates[2]);
+    m_help->setGeometry(QRect(templates[3].topLeft(), templates[3].size().expandedTo(m_help->sizeHint())));
     const QWidget* const column[] = {m_btnOK, m_btnRandom, m_btnCancel, m_help};
-    for (const QWidget* control : column) {
-        width = std::max(width, control->geometry().right() + 1 + TemplateX(7));
-        height = std::max(height, control->geometry().bottom() + 1 + TemplateY(7));
+    int wider = 0;
+    int height = CLIENT_HEIGHT;
+    for (int i = 0; i < 4; ++i) {
+        wider = std::max(wider, column[i]->geometry().right() - templates[i].right());
+        height = std::max(height, column[i]->geometry().bottom() + 1 + TemplateY(7));
     }
-    setFixedSize(width, height);
+    setFixedSize(CLIENT_WIDTH + wider, height);
 }
 
 void CPlaceShipsDlg::OnOK()
