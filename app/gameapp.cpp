@@ -2,10 +2,12 @@
 
 #include "game/sound.h"
 #include "store/profile.h"
+#include "store/settings.h"
 #include "store/qt/qsettingsprofile.h"
 #include "ui/datapath.h"
 #include "ui/gamedlg.h"
 #include "ui/gamesound.h"
+#include "ui/qtlanguage.h"
 
 #include <QCoreApplication>
 
@@ -13,6 +15,7 @@ bool CGameApp::InitInstance()
 {
     CQSettingsProfile profile;  // "Orvex software" / "Tidebolt"
     SetProfile(&profile);
+    FirstRunEnglish = DesktopPrefersRussian() ? 0 : 1;
     InstallGameSound();
     // Told once, at start, rather than at every shot that would have sounded;
     // the about box's film is decoration and not worth a word.

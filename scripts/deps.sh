@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev qt6-qpa-plugins
+  qt6-translations-l10n
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-liberation fonts-urw-base35
   libbenchmark-dev

@@ -13,6 +13,7 @@ unsigned int CompDelay = 0;
 std::string Name;
 std::string CurServer;
 std::vector<std::string> ServerList;
+unsigned char FirstRunEnglish = 0;
 
 namespace {
 
@@ -46,7 +47,7 @@ unsigned char AsFlag(int value)
 void LoadSettings()
 {
     Level = GetProfileInt(OPTIONS, "Level", 1);
-    English = AsFlag(GetProfileInt(OPTIONS, "English", 0));
+    English = AsFlag(GetProfileInt(OPTIONS, "English", FirstRunEnglish));
     Tradition = AsFlag(GetProfileInt(OPTIONS, "Tradition", 1));
     Sound = AsFlag(GetProfileInt(OPTIONS, "Sound", 1));
     CompDelay = StoredDelay(GetProfileInt(OPTIONS, "CompDelay", DEFAULT_DELAY));

@@ -14,6 +14,11 @@ extern std::string Name;            // UTF-8
 extern std::string CurServer;
 extern std::vector<std::string> ServerList;
 
+// The language of a run whose profile holds no choice yet: the front end
+// sets it from the desktop's language before LoadSettings. Once the player
+// has chosen, the stored choice rules.
+extern unsigned char FirstRunEnglish;
+
 void LoadSettings();
 void SaveSettings();
 // Appends the server unless an equal entry (byte for byte) is already listed.

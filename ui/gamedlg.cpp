@@ -12,6 +12,7 @@
 #include "ui/boardview.h"
 #include "ui/optionsdlg.h"
 #include "ui/pictures.h"
+#include "ui/qtlanguage.h"
 #include "ui/scoresdlg.h"
 
 #include <QCloseEvent>
@@ -138,6 +139,7 @@ void CGameDlg::BuildMenu(bool english)
 
 void CGameDlg::SetLanguage(bool english)
 {
+    UseQtTranslations(english);
     BuildMenu(english);
     UpdateModeUI();
 }
@@ -160,8 +162,10 @@ void CGameDlg::UpdateModeUI()
     QAction* computer = findAction(ID_GAME_COMPUTER);
     QAction* network = findAction(ID_GAME_NETWORK);
     QAction* newGame = findAction(ID_GAME_NEWGAME);
-    computer->setCheckable(true);
-    network->setCheckable(true);
+    // Only the mode in force carries a mark: a checkable item that is not
+    // checked would still show an empty box.
+    computer->setCheckable(NetRole == 0);
+    network->setCheckable(NetRole != 0);
     computer->setChecked(NetRole == 0);
     network->setChecked(NetRole != 0);
     if (NetRole == 3)
@@ -307,11 +311,12 @@ void CGameDlg::ShowOptions()
 
 void CGameDlg::ShowScores()
 {
-    Busy = 1;
+    // Closing gives Busy back as the window found it: clearing it outright
+    // would wake F1 to F3 while a network game waits for its partner.
+    Busy.Hold();
     auto* dlg = new CScoresDlg(this, &m_records);
     for (int i = 0; i < m_records.GetCount(); ++i)
         dlg->AddRow(m_records.GetName(i), m_records.GetWins(i), m_records.GetLosses(i), m_records.GetScore(i));
-    // Otherwise F1 to F3 would stay dead until some other window cleared the flag.
-    connect(dlg, &QDialog::finished, this, [this] { Busy = 0; });
+    connect(dlg, &QDialog::finished, this, [this] { Busy.Release(); });
     dlg->show();
 }

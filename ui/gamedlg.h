@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/records.h"
+#include "ui/busyflag.h"
 
 #include <QDialog>
 #include <QIcon>
@@ -92,7 +93,7 @@ public:
     void GameWithComputer();
 
     // Members, in the order of the original window
-    unsigned char Busy = 0;
+    CBusyFlag Busy;
     QIcon m_hIcon;
     CRecordTable m_records;
     CAnimatedCursor* WaitCursor = nullptr;

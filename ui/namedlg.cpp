@@ -10,7 +10,6 @@
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -142,13 +141,4 @@ void CNameDlg::OnOK()
 void CNameDlg::accept()
 {
     OnOK();
-}
-
-void CNameDlg::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_F1) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

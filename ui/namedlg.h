@@ -37,7 +37,6 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Refuse(const QString& message);

@@ -6,6 +6,7 @@
 #include "ui/dialogids.h"
 #include "ui/dlgunits.h"
 #include "ui/pictures.h"
+#include "ui/qtlanguage.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -155,8 +156,6 @@ COptionsDlg::COptionsDlg(QWidget* parent)
     layout->addLayout(note);
     layout->addSpacing(DluY(4));
     layout->addLayout(buttons);
-    // The dialog takes the size its texts need, in either language.
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // The template's order: the buttons first, the delay last.
     setTabOrder(m_btnOK, m_btnCancel);
@@ -197,6 +196,9 @@ void COptionsDlg::OnInitDialog()
     m_nLevel = Level >= 1 && Level <= 3 ? Level - 1 : -1;
     m_nDelay = CompDelay;
     UpdateData(false);
+    // As large as its texts need in the longer language, so that a click on
+    // a language button never moves OK or Cancel from under the pointer.
+    setFixedSize(SizeFor(false).expandedTo(SizeFor(true)));
     if (English)
         SetEnglishTexts();
     else
@@ -228,6 +230,15 @@ void COptionsDlg::SetTexts(bool english)
     m_chkSound->setText(QString::fromUtf8(texts.sound));
     m_stcNote->setText(QString::fromUtf8(texts.note));
     m_stcDelay->setText(QString::fromUtf8(texts.delay));
+}
+
+QSize COptionsDlg::SizeFor(bool english)
+{
+    SetTexts(english);
+    // Only activating the layout measures the inner layouts afresh.
+    layout()->invalidate();
+    layout()->activate();
+    return sizeHint();
 }
 
 bool COptionsDlg::UpdateData(bool save)
@@ -288,10 +299,13 @@ bool COptionsDlg::NeedsNewGame() const
 
 bool COptionsDlg::ConfirmNewGame()
 {
-    const char* question = m_nLanguage == 1 ? NEW_GAME_ENGLISH : NEW_GAME_RUSSIAN;
+    // Asked in the language the buttons now select, Yes and No included.
+    const bool english = m_nLanguage == 1;
+    UseQtTranslations(english);
     const auto answer = QMessageBox::question(this, QStringLiteral("Tidebolt"),
-                                              QString::fromUtf8(question),
-                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+                                              QString::fromUtf8(english ? NEW_GAME_ENGLISH : NEW_GAME_RUSSIAN),
+                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    UseQtTranslations(English != 0);
     return answer == QMessageBox::Yes;
 }
 

@@ -61,6 +61,8 @@ protected:
 
 private:
     void SetTexts(bool english);
+    // The size the dialog needs with the texts of one language.
+    QSize SizeFor(bool english);
     // Fields to controls (false) or controls to fields with validation (true).
     bool UpdateData(bool save);
     bool ReadDelay();

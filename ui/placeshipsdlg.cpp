@@ -11,6 +11,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -32,12 +36,28 @@ CRect BoardRectFromPlayerOne()
     return rc;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* text, const char* objectName, const QRect& rc)
+QPushButton* MakeButton(QWidget* parent, const char* text, const char* objectName)
 {
     auto* button = new QPushButton(QString::fromUtf8(text), parent);
     button->setObjectName(QString::fromLatin1(objectName));
-    button->setGeometry(rc);
+    // Enter means OK whichever button has the focus: a button that took the
+    // default along with the focus would let Enter cancel a hand-placed
+    // fleet once a drag had disabled OK and moved the focus on to Cancel.
+    button->setAutoDefault(false);
     return button;
+}
+
+// A button at its template place, widened only as far as its text needs:
+// the style's own minimum width would widen the window at any font.
+void PlaceButton(QPushButton* button, const QRect& rc)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.rect = QRect(QPoint(0, 0), rc.size());
+    const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    const int need = button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width();
+    button->setGeometry(rc.x(), rc.y(), rc.width() + std::max(0, need - room.width()),
+                        std::max(rc.height(), button->sizeHint().height()));
 }
 
 } // namespace
@@ -47,12 +67,11 @@ CPlaceShipsDlg::CPlaceShipsDlg(QWidget* parent)
 {
     setFixedSize(CLIENT_WIDTH, CLIENT_HEIGHT);
     // Template order, which is also the tab order.
-    m_btnOK = MakeButton(this, "OK", "IDOK", DluRect(271, 7, 50, 14));
-    m_btnCancel = MakeButton(this, "Cancel", "IDCANCEL", DluRect(271, 52, 50, 14));
-    m_btnRandom = MakeButton(this, "Random", "IDC_RANDOM", DluRect(271, 29, 50, 14));
+    m_btnOK = MakeButton(this, "OK", "IDOK");
+    m_btnCancel = MakeButton(this, "Cancel", "IDCANCEL");
+    m_btnRandom = MakeButton(this, "Random", "IDC_RANDOM");
     m_help = new QLabel(this);
     m_help->setObjectName(QStringLiteral("IDC_HELPTEXT"));
-    m_help->setGeometry(DluRect(261, 71, 66, 94));
     m_help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_help->setTextFormat(Qt::PlainText);
     m_btnOK->setDefault(true);
@@ -78,10 +97,32 @@ void CPlaceShipsDlg::OnInitDialog()
         setWindowTitle(QStringLiteral("Расстановка кораблей"));
         m_help->setText(QStringLiteral("Left MB :\n   Двигать\n\nRight MB :\n   Поворачивать"));
     }
+    FitColumn();
     m_layout.m_rcBoard = BoardRectFromPlayerOne();
     m_layout.Shuffle();
     Redraw();
     UpdateOK();
+}
+
+void CPlaceShipsDlg::FitColumn()
+{
+    // The board keeps its pixels; the buttons and the help to its right take
+    // the room their texts need at the desktop's font, and the window widens
+    // past its template only as far as a text pushed its control out.
+    const QRect templates[] = {TemplateRect(271, 7, 50, 14), TemplateRect(271, 29, 50, 14),
+                               TemplateRect(271, 52, 50, 14), TemplateRect(261, 71, 66, 94)};
+    PlaceButton(m_btnOK, templates[0]);
+    PlaceButton(m_btnRandom, templates[1]);
+    PlaceButton(m_btnCancel, templates[2]);
+    m_help->setGeometry(QRect(templates[3].topLeft(), templates[3].size().expandedTo(m_help->sizeHint())));
+    const QWidget* const column[] = {m_btnOK, m_btnRandom, m_btnCancel, m_help};
+    int wider = 0;
+    int height = CLIENT_HEIGHT;
+    for (int i = 0; i < 4; ++i) {
+        wider = std::max(wider, column[i]->geometry().right() - templates[i].right());
+        height = std::max(height, column[i]->geometry().bottom() + 1 + TemplateY(7));
+    }
+    setFixedSize(CLIENT_WIDTH + wider, height);
 }
 
 void CPlaceShipsDlg::OnOK()

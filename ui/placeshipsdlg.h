@@ -46,6 +46,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void FitColumn();
+
     QImage m_frameImage;
     bool m_bInitDone = false;
 };

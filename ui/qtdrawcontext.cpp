@@ -2,6 +2,7 @@
 
 #include "ui/pictures.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QHash>
 #include <QPainter>
@@ -30,29 +31,55 @@ const CFaceStandIn FACE_STAND_INS[] = {
     {"Benguiat Bk BT", {"URW Bookman", "Bookman Old Style", "DejaVu Serif"}, QFont::Serif},
 };
 
-void SetFamilies(QFont& font, const std::string& face)
+QFont::Weight ToQtWeight(int weight)
+{
+    if (weight <= 0)
+        return QFont::Normal;  // "don't care"
+    return QFont::Weight(std::clamp(weight, 100, 900));
+}
+
+bool HasUprightFace(const QString& family, int weight)
+{
+    const QStringList styles = QFontDatabase::styles(family);
+    return std::any_of(styles.begin(), styles.end(), [&](const QString& style) {
+        return !QFontDatabase::italic(family, style) && QFontDatabase::weight(family, style) == weight;
+    });
+}
+
+// The first stand-in installed with an upright face of the weight asked
+// for, else the first installed at all. Matching on the weight alone would
+// take the nearest face of the first family, and a family without a
+// regular face (URW Bookman has Light and Demi) would draw regular text Light.
+QString PickStandIn(const CFaceStandIn& standIn, int weight)
+{
+    QString firstInstalled;
+    for (const char* name : standIn.families) {
+        const QString family = QString::fromLatin1(name);
+        if (!QFontDatabase::hasFamily(family))
+            continue;
+        if (HasUprightFace(family, weight))
+            return family;
+        if (firstInstalled.isEmpty())
+            firstInstalled = family;
+    }
+    return firstInstalled;
+}
+
+void SetFamilies(QFont& font, const std::string& face, int weight)
 {
     for (const CFaceStandIn& standIn : FACE_STAND_INS) {
         if (face != standIn.face)
             continue;
-        QStringList families;
-        for (const char* family : standIn.families)
-            families << QString::fromLatin1(family);
-        font.setFamilies(families);
-        font.setStyleHint(standIn.hint);
+        const QString family = PickStandIn(standIn, weight);
+        if (!family.isEmpty())
+            font.setFamily(family);
+        font.setStyleHint(standIn.hint);  // when none is installed
         return;
     }
     // Any other face is asked for by its own name; the roman family is the
     // fallback the board's fonts ask for.
     font.setFamily(QString::fromStdString(face));
     font.setStyleHint(QFont::Serif);
-}
-
-QFont::Weight ToQtWeight(int weight)
-{
-    if (weight <= 0)
-        return QFont::Normal;  // "don't care"
-    return QFont::Weight(std::clamp(weight, 100, 900));
 }
 
 QString FontKey(const CFontSpec& wanted)
@@ -68,8 +95,9 @@ QString FontKey(const CFontSpec& wanted)
 QFont BuildFont(const CFontSpec& wanted)
 {
     QFont font;
-    SetFamilies(font, wanted.face);
-    font.setWeight(ToQtWeight(wanted.weight));
+    const QFont::Weight weight = ToQtWeight(wanted.weight);
+    SetFamilies(font, wanted.face, weight);
+    font.setWeight(weight);
     // Exact colours: the caption and count colours are meant to come out as
     // given, not blended into the background.
     font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::PreferMatch));

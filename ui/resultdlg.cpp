@@ -5,29 +5,32 @@
 #include "ui/dlgunits.h"
 #include "ui/pictures.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
-CResultDlg::CResultDlg(QWidget* parent, int pictureId, int heightDlu, int okTopDlu)
+CResultDlg::CResultDlg(QWidget* parent, int pictureId)
     : QDialog(parent)
 {
-    setFixedSize(DluX(261), DluY(heightDlu));
     setWindowTitle(QStringLiteral("Tidebolt"));
+
+    // The picture at its own size: scaling would only blur its letters.
+    m_picture = new QLabel(this);
+    m_picture->setPixmap(Picture(pictureId));
 
     m_btnOK = new QPushButton(QStringLiteral("OK"), this);
     m_btnOK->setObjectName(QStringLiteral("IDOK"));
-    m_btnOK->setGeometry(DluRect(105, okTopDlu, 50, 14));
+    m_btnOK->setMinimumWidth(DluX(50));
     m_btnOK->setDefault(true);
     connect(m_btnOK, &QPushButton::clicked, this, &QDialog::accept);
 
-    // The picture keeps its own size at the area's top-left, as a static
-    // picture control shows it: the 247 x 81 area is 371 x 132 pixels, so the
-    // 370 x 131 pictures fit whole and scaling would only blur their letters.
-    m_picture = new QLabel(this);
-    m_picture->setGeometry(DluRect(7, 7, 247, 81));
-    m_picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_picture->setPixmap(Picture(pictureId));
+    // Arranged like the template: the picture, OK centred below it.
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(DluX(7), DluY(7), DluX(7), DluY(7));
+    layout->setSpacing(0);
+    layout->addWidget(m_picture);
+    layout->addWidget(m_btnOK, 0, Qt::AlignHCenter);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 int CResultDlg::DoModal()
@@ -35,21 +38,12 @@ int CResultDlg::DoModal()
     return exec() == QDialog::Accepted ? IDOK : IDCANCEL;
 }
 
-void CResultDlg::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_F1) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
 CWinDlg::CWinDlg(QWidget* parent)
-    : CResultDlg(parent, IDB_WIN, 109, 88)
+    : CResultDlg(parent, IDB_WIN)
 {
 }
 
 CLoseDlg::CLoseDlg(QWidget* parent)
-    : CResultDlg(parent, IDB_LOSE, 110, 89)
+    : CResultDlg(parent, IDB_LOSE)
 {
 }

@@ -15,8 +15,7 @@ public:
     QPushButton* m_btnOK = nullptr;
 
 protected:
-    CResultDlg(QWidget* parent, int pictureId, int heightDlu, int okTopDlu);
-    void keyPressEvent(QKeyEvent* event) override;
+    CResultDlg(QWidget* parent, int pictureId);
 };
 
 class CWinDlg : public CResultDlg {

@@ -4,10 +4,12 @@
 #include "store/settings.h"
 #include "ui/dlgunits.h"
 
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -44,32 +46,52 @@ CScoresDlg::CScoresDlg(QWidget* parent, CRecordTable* records)
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
-    setFixedSize(DluX(263), DluY(135));
 
     m_btnOK = new QPushButton(QStringLiteral("OK"), this);
-    m_btnOK->setGeometry(DluRect(106, 113, 50, 14));
     m_btnOK->setDefault(true);
+    m_btnOK->setMinimumWidth(DluX(50));
     m_list = new QTreeWidget(this);
-    m_list->setGeometry(DluRect(7, 7, 249, 99));
     m_btnDelete = new QPushButton(QStringLiteral("Delete"), this);
-    m_btnDelete->setGeometry(DluRect(205, 113, 50, 14));
+    m_btnDelete->setMinimumWidth(DluX(50));
 
     m_list->setColumnCount(COLUMNS);
     m_list->setRootIsDecorated(false);
+    m_list->setUniformRowHeights(true);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setSortingEnabled(false);
     m_list->header()->setSectionsClickable(false);
     m_list->header()->setSectionsMovable(false);
     m_list->header()->setStretchLastSection(false);
+    // FitList makes room for every row and column; a scroll bar shown for a
+    // moment while the list was still small would only hide some of them.
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    // Arranged like the template: the list, OK centred below it and
+    // "Delete" at its right edge.
+    auto* buttons = new QGridLayout;
+    buttons->addWidget(m_btnOK, 0, 1);
+    buttons->addWidget(m_btnDelete, 0, 2, Qt::AlignRight);
+    buttons->setColumnStretch(0, 1);
+    buttons->setColumnStretch(2, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(DluX(7), DluY(7), DluX(7), DluY(7));
+    layout->setSpacing(DluY(7));
+    layout->addWidget(m_list);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(m_btnOK, &QPushButton::clicked, this, &CScoresDlg::accept);
     connect(m_btnDelete, &QPushButton::clicked, this, &CScoresDlg::OnDelete);
     connect(m_list, &QTreeWidget::itemSelectionChanged, this, &CScoresDlg::OnClickList);
 
     OnInitDialog();
+    // As wide left of OK as "Delete" in its language stands right of it.
+    buttons->setColumnMinimumWidth(0, m_btnDelete->sizeHint().expandedTo(m_btnDelete->minimumSize()).width());
     InsertColumns();
     InsertRows();
     m_nRow = 0;
+    FitList();
 }
 
 void CScoresDlg::SetRecords(CRecordTable* records)
@@ -92,16 +114,30 @@ void CScoresDlg::OnInitDialog()
 void CScoresDlg::InsertColumns()
 {
     QTreeWidgetItem* heading = m_list->headerItem();
-    const QFontMetrics metrics(m_list->header()->font());
     for (int c = 0; c < COLUMNS; ++c) {
         const Column& column = COLUMN_TABLE[c];
-        const QString text = QString::fromUtf8(English ? column.english : column.russian);
-        heading->setText(c, text);
+        heading->setText(c, QString::fromUtf8(English ? column.english : column.russian));
         heading->setTextAlignment(c, column.alignment | Qt::AlignVCenter);
-        // The template's widths, widened only where this font would cut a heading.
-        const int width = English ? column.englishWidth : column.russianWidth;
-        m_list->setColumnWidth(c, std::max(width, metrics.horizontalAdvance(text) + 16));
     }
+}
+
+void CScoresDlg::FitList()
+{
+    // Each column is as wide as the template asks or its heading and cells
+    // need, and the list is exactly as large as its columns and ten rows:
+    // every row and every column shows whole, in either language, at any
+    // font, without a scroll bar.
+    int width = 0;
+    for (int c = 0; c < COLUMNS; ++c) {
+        const int templateWidth = English ? COLUMN_TABLE[c].englishWidth : COLUMN_TABLE[c].russianWidth;
+        m_list->resizeColumnToContents(c);
+        m_list->setColumnWidth(c, std::max(templateWidth, m_list->columnWidth(c)));
+        width += m_list->columnWidth(c);
+    }
+    const QAbstractItemView* view = m_list;  // where the row's measure is public
+    const int rows = view->sizeHintForRow(0) * CRecordTable::SHOWN;
+    const int frame = 2 * m_list->frameWidth();
+    m_list->setFixedSize(width + frame, m_list->header()->sizeHint().height() + rows + frame);
 }
 
 void CScoresDlg::InsertRows()
@@ -127,6 +163,7 @@ void CScoresDlg::AddRow(const std::string& name, int wins, int losses, int score
     item->setText(3, QString::number(losses));
     item->setText(4, QString::number(score));
     ++m_nRow;
+    FitList();
     OnClickList();
 }
 

@@ -33,6 +33,7 @@ public:
 private:
     void InsertColumns();
     void InsertRows();
+    void FitList();
     void ClearRows();
     void FillFromTable();
     QString SelectedName() const;

@@ -2,7 +2,6 @@
 
 #include "game/resources.h"
 #include "ui/dialogids.h"
-#include "ui/dlgunits.h"
 #include "ui/pictures.h"
 
 #include <QGuiApplication>
@@ -14,8 +13,11 @@
 CSplashDlg::CSplashDlg(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
 {
-    setFixedSize(DluX(523), DluY(271));
+    // The window is the picture, whatever font the desktop uses.
+    setFixedSize(Picture(IDB_SPLASH).deviceIndependentSize().toSize());
     m_timer.setSingleShot(true);
+    // A coarse timer may fire up to a twentieth early; three seconds are three.
+    m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &CSplashDlg::OnTimer);
 }
 

@@ -15,6 +15,7 @@
 #include "ui/optionsdlg.h"
 #include "ui/pictures.h"
 #include "ui/resultdlg.h"
+#include "ui/scoresdlg.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -46,6 +47,17 @@ std::vector<signed char> Grid(const signed char (&grid)[BOARD_CELLS])
 
 QRgb Rgb(COLORREF c) { return qRgb(GetRValue(c), GetGValue(c), GetBValue(c)); }
 
+// The scores window opened first of those still open, closed by its close box.
+void CloseOldestScores(CGameDlg& wnd)
+{
+    for (CScoresDlg* scores : wnd.findChildren<CScoresDlg*>()) {
+        if (scores->isVisible()) {
+            scores->close();
+            return;
+        }
+    }
+}
+
 } // namespace
 
 class TestGameDlg : public QObject {
@@ -69,7 +81,8 @@ private slots:
     void waitingShowsPleaseWait();
     void titleAndMenuFollowTheMode_data();
     void titleAndMenuFollowTheMode();
-    void helpKeyIsDeadWhileBusy();
+    void scoresWindowGivesBusyBack_data();
+    void scoresWindowGivesBusyBack();
     void optionsDuringABattle_data();
     void optionsDuringABattle();
 
@@ -259,30 +272,37 @@ void TestGameDlg::enterShootsAtTheCellUnderThePointer()
 
 void TestGameDlg::escapeAsksOnlyDuringABattle_data()
 {
+    QTest::addColumn<bool>("english");
     QTest::addColumn<bool>("battle");
     QTest::addColumn<QString>("answer");  // to the question; empty: none may be asked
+    QTest::addColumn<QString>("asked");   // the question and its buttons
     QTest::addColumn<bool>("ends");
-    QTest::newRow("no battle: ends at once") << false << "" << true;
-    QTest::newRow("battle, Cancel keeps playing") << true << "Cancel" << false;
-    QTest::newRow("battle, OK ends the program") << true << "OK" << true;
+    QTest::newRow("no battle: ends at once") << true << false << "" << "" << true;
+    QTest::newRow("в бою, Отмена: игра идёт") << false << true << "Cancel" << "Выйти из игры? OK|Отмена" << false;
+    QTest::newRow("battle, Cancel keeps playing") << true << true << "Cancel" << "Do you want exit game? OK|Cancel" << false;
+    QTest::newRow("battle, OK ends the program") << true << true << "OK" << "Do you want exit game? OK|Cancel" << true;
 }
 
 void TestGameDlg::escapeAsksOnlyDuringABattle()
 {
+    QFETCH(bool, english);
     QFETCH(bool, battle);
     QFETCH(QString, answer);
     QFETCH(bool, ends);
+    // The language as the player switches it while the program runs.
+    English = english;
+    m_dlg->SetLanguage(english);
     if (battle)
         StartGame();
     QSignalSpy finished(m_dlg.get(), &QDialog::finished);
-    QString question;
-    WhenModal<QMessageBox>([&question, answer](QMessageBox* box) {
-        question = box->text();
+    QString asked;
+    WhenModal<QMessageBox>([&asked, answer](QMessageBox* box) {
+        asked = box->text() + ' ' + box->button(QMessageBox::Ok)->text() + '|' + box->button(QMessageBox::Cancel)->text();
         box->button(answer == "OK" ? QMessageBox::Ok : QMessageBox::Cancel)->click();
     }, battle ? 10000 : 300);
     QTest::keyClick(m_dlg.get(), Qt::Key_Escape);
     QTest::qWait(battle ? 0 : 400);
-    QCOMPARE(question, battle ? QString("Do you want exit game?") : QString());
+    QTEST(asked.remove('&'), "asked");
     QCOMPARE(finished.count(), ends ? 1 : 0);
     // Ending writes the settings and the table, also when nothing changed.
     QSettings stored = Stored();
@@ -300,7 +320,7 @@ void TestGameDlg::cancelledNameDialogKeepsTheBattle()
     m_dlg->NewGame();
     QVERIFY(GameInProgress);
     QVERIFY(MyTurn);
-    QCOMPARE(m_dlg->Busy, (unsigned char)0);
+    QCOMPARE(int(m_dlg->Busy), 0);
     QCOMPARE(Grid(PlayerTwo.m_view), enemy);
     QCOMPARE(Grid(PlayerOne.m_fleet), mine);
 }
@@ -388,24 +408,52 @@ void TestGameDlg::titleAndMenuFollowTheMode()
     const auto items = game->actions();
     QCOMPARE(items[0]->text(), QString(english ? "New game" : "Новая"));
     QCOMPARE(items[0]->isEnabled(), newGameEnabled);
-    QCOMPARE(items[3]->isChecked(), role == 0);  // "Game with computer"
-    QCOMPARE(items[4]->isChecked(), role != 0);  // "Game in Network"
+    // Only the mode in force shows a mark; the other looks like "Scores".
+    QCursor::setPos(0, 0);  // away from the menu, which would show a row under it lit
+    game->popup(QPoint(100, 100));
+    QVERIFY(QTest::qWaitForWindowExposed(game));
+    const QImage shown = game->grab().toImage();
+    const auto markArea = [&](QAction* item) {
+        const QRect row = game->actionGeometry(item);
+        return shown.copy(QRect(row.topLeft(), QSize(row.height(), row.height())));
+    };
+    const QImage plain = markArea(items[1]);
+    QCOMPARE(markArea(items[3]) != plain, role == 0);  // "Game with computer"
+    QCOMPARE(markArea(items[4]) != plain, role != 0);  // "Game in Network"
+    game->hide();
     m_dlg->NetRole = 0;
 }
 
-void TestGameDlg::helpKeyIsDeadWhileBusy()
+void TestGameDlg::scoresWindowGivesBusyBack_data()
 {
-    m_dlg->Busy = 1;
-    bool opened = false;
-    WhenModal<QMessageBox>([&opened](QMessageBox* box) { opened = true; box->accept(); }, 300);
-    QTest::keyClick(m_dlg.get(), Qt::Key_F1);
-    QTest::qWait(400);
-    QVERIFY(!opened);
-    m_dlg->Busy = 0;
-    QString title;
-    WhenModal<QMessageBox>([&title](QMessageBox* box) { title = box->windowTitle(); box->accept(); });
-    QTest::keyClick(m_dlg.get(), Qt::Key_F1);
-    QCOMPARE(title, QString("Help"));
+    // Comma-separated: "open" a scores window from the menu, "close" the
+    // oldest one open; "wait": a new game now waits for its network partner
+    // (Busy set, as NewGame leaves it); "come": the partner came (Busy
+    // cleared, as StartGame does).
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<int>("busy");  // after the last step: 1 while F1 to F3 are dead
+    QTest::newRow("opened and closed: F1 to F3 work again") << "open,close" << 0;
+    QTest::newRow("opened during the wait: still waiting") << "wait,open,close" << 1;
+    QTest::newRow("the partner came while it was open") << "wait,open,come,close" << 0;
+    QTest::newRow("a new game began while it was open and waits") << "open,wait,close" << 1;
+    QTest::newRow("one of two windows closed") << "open,open,close" << 1;
+    QTest::newRow("both windows closed") << "open,open,close,close" << 0;
+    QTest::newRow("a new game began between two windows") << "open,wait,open,close,close" << 1;
+}
+
+void TestGameDlg::scoresWindowGivesBusyBack()
+{
+    QFETCH(QString, steps);
+    for (const QString& step : steps.split(',')) {
+        if (step == "open")
+            m_dlg->OnCommand(ID_GAME_SCORES);
+        else if (step == "close")
+            CloseOldestScores(*m_dlg);
+        else
+            m_dlg->Busy = step == "wait";
+        QApplication::processEvents();
+    }
+    QTEST(int(m_dlg->Busy), "busy");
 }
 
 void TestGameDlg::optionsDuringABattle_data()
@@ -457,7 +505,7 @@ void TestGameDlg::optionsDuringABattle()
     QCOMPARE(bool(GameInProgress), inProgress);
     QCOMPARE(Grid(PlayerTwo.m_fleet) != enemy, newFleet);
     QCOMPARE(QString::fromStdString(PlayerTwo.GetName()), computer);
-    QCOMPARE(m_dlg->Busy, (unsigned char)0);
+    QCOMPARE(int(m_dlg->Busy), 0);
 }
 
 QTEST_MAIN(TestGameDlg)

@@ -118,24 +118,6 @@ private slots:
         QCOMPARE(Fleet(PlayerOne), expected);
         QCOMPARE(Fleet(PlayerOne) == Fleet(reference), !byHand);
     }
-
-    void tooltipIsRussianAndF1AndEscChangeNothing()
-    {
-        QString tooltip;
-        bool openAfterF1 = false;
-        int result = 0;
-        const QString name = Run([&](CNameDlg* dlg) {
-            tooltip = dlg->m_btnOK->toolTip();
-            dlg->m_combo->setEditText("Somebody else");
-            QTest::keyClick(dlg, Qt::Key_F1);
-            openAfterF1 = dlg->isVisible();
-            QTest::keyClick(dlg, Qt::Key_Escape);
-        }, result);
-        QCOMPARE(tooltip, QStringLiteral("Начать игру"));
-        QVERIFY(openAfterF1);
-        QCOMPARE(result, int(IDCANCEL));
-        QCOMPARE(name, QStringLiteral("Player"));
-    }
 };
 
 QTEST_MAIN(TestNameDlg)

@@ -106,17 +106,23 @@ private slots:
         COptionsDlg dlg;
         QString shown;
         QStringList opened, relabelled;
+        QRect cancelOpened, cancelRelabelled;  // where Cancel stands in the window
         QTimer::singleShot(0, &dlg, [&] {
             shown = Shown(dlg);
             opened = Texts(dlg);
+            cancelOpened = QRect(dlg.m_btnCancel->mapTo(&dlg, QPoint(0, 0)), dlg.m_btnCancel->size());
             Do(dlg, clicks + ",hard,sound,delay 5");
+            QApplication::processEvents();  // the layout follows the new texts
             relabelled = Texts(dlg);
+            cancelRelabelled = QRect(dlg.m_btnCancel->mapTo(&dlg, QPoint(0, 0)), dlg.m_btnCancel->size());
             Click(dlg.m_btnCancel);
         });
         QCOMPARE(dlg.DoModal(), int(IDCANCEL));
         QTEST(shown, "shown");
         QCOMPARE(opened, english ? ENGLISH : RUSSIAN);
         QCOMPARE(relabelled, showsEnglish ? ENGLISH : RUSSIAN);
+        // A new language moves no button from under the pointer.
+        QCOMPARE(cancelRelabelled, cancelOpened);
         QCOMPARE(Settings(), before);
     }
 
@@ -126,7 +132,7 @@ private slots:
         QTest::addColumn<int>("battle");
         QTest::addColumn<int>("level");
         QTest::addColumn<QString>("actions");
-        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("answer");  // a button, or 0 for Enter
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("after");
         const int yes = QMessageBox::Yes, no = QMessageBox::No, ok = QMessageBox::Ok;
@@ -138,6 +144,7 @@ private slots:
         QTest::newRow("battle: delay, sound, language ask nothing") << 1 << 1 << "delay 10,sound,english" << ok << "" << "L1 E1 T1 S0 C1 D10";
         QTest::newRow("battle: new level, Yes") << 1 << 1 << "english,normal" << yes << "Tidebolt: Begin new game ?" << "L2 E1 T1 S1 C1 D200";
         QTest::newRow("battle: new rule, No") << 1 << 1 << "tradition" << no << russian << "open";
+        QTest::newRow("battle: new level, Enter means Yes") << 1 << 1 << "english,hard" << 0 << "Tidebolt: Begin new game ?" << "L3 E1 T1 S1 C1 D200";
         QTest::newRow("Level 7 kept outside a battle") << 0 << 7 << "" << ok << "" << "L0 E0 T1 S1 C1 D200";
     }
     void okChecksThenWrites()
@@ -160,7 +167,10 @@ private slots:
                 if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                     boxes << box->windowTitle() + ": " + box->text();
                     QAbstractButton* button = box->button(QMessageBox::StandardButton(answer));
-                    button ? button->click() : box->reject();
+                    if (answer == 0)
+                        QTest::keyClick(box, Qt::Key_Return);
+                    else
+                        button ? button->click() : box->reject();
                 }
             });
             answering.start(10);
@@ -173,7 +183,7 @@ private slots:
         QCOMPARE(boxes.join('|'), box);
         QCOMPARE(result, after == "open" ? int(IDCANCEL) : int(IDOK));
         QCOMPARE(Settings(), after == "open" ? before : after);
-        QCOMPARE(int(dlg.m_bNewGame), int(result == IDOK && answer == QMessageBox::Yes));
+        QCOMPARE(int(dlg.m_bNewGame), int(result == IDOK && (answer == QMessageBox::Yes || answer == 0)));
         QCOMPARE(delayChosen, box.contains("integer"));  // a refused delay is chosen for typing again
     }
 };

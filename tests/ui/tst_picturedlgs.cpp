@@ -7,8 +7,10 @@
 #include "ui/splashdlg.h"
 
 #include <QElapsedTimer>
+#include <QThread>
 #include <QtTest>
 
+#include <chrono>
 #include <memory>
 
 namespace {
@@ -20,6 +22,16 @@ std::function<int()> Make(std::unique_ptr<QDialog>& dlg)
     auto* window = new T;
     dlg.reset(window);
     return [window] { return window->DoModal(); };
+}
+
+// Waits until the steady clock stands 200 ms past a half second: a coarse
+// timer, which moves its deadline to such a boundary, would close a splash
+// opened now 150 ms early.
+void WaitForAnEarlyCoarseTimer()
+{
+    using namespace std::chrono;
+    while ((duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count() + 300) % 500 > 20)
+        QThread::usleep(500);
 }
 
 } // namespace
@@ -52,27 +64,23 @@ private slots:
             : window == "lose"                                  ? Make<CLoseDlg>(dlg)
                                                                 : Make<CAboutDlg>(dlg);
         QString title;
-        bool openAfterF1 = true;
         WhenModal<QDialog>([&](QDialog* shown) {
             title = shown->windowTitle();
-            if (window != "splash") {  // on the splash any key is a way out
-                QTest::keyClick(shown, Qt::Key_F1);
-                QApplication::processEvents();
-                openAfterF1 = QApplication::activeModalWidget() == shown;
-            }
             if (click && window == "splash")
                 QTest::mousePress(shown, Qt::RightButton, Qt::NoModifier, QPoint(400, 200));
             else if (click)
                 QTest::mouseClick(FindButton(shown, "OK"), Qt::LeftButton);
         });
         QTimer::singleShot(20000, dlg.get(), [&] { dlg->reject(); });  // fail rather than hang
+        if (window == "splash" && !click)
+            WaitForAnEarlyCoarseTimer();
         QElapsedTimer clock;
         clock.start();
         QCOMPARE(doModal(), int(IDOK));
         QTEST(title, "title");
-        QVERIFY(openAfterF1);
-        // Timers may run a little early; this only tells "at once" from "after a while".
-        QVERIFY2(click ? clock.elapsed() < 2500 : clock.elapsed() >= 2500, qPrintable(QString::number(clock.elapsed())));
+        // Left alone, the splash stays its full three seconds; a click closes at once.
+        QVERIFY2(click ? clock.elapsed() < 2500 : clock.elapsed() >= 3000,
+                 qPrintable(QString::number(clock.elapsed())));
     }
 };
 

@@ -8,6 +8,7 @@
 #include "ui/pictures.h"
 #include "ui/placeshipsdlg.h"
 
+#include <QApplication>
 #include <QPushButton>
 #include <QtTest>
 
@@ -118,6 +119,36 @@ private slots:
         const CRect& rc = m_dlg->m_layout.m_rcBoard;
         Drag(*m_dlg, QPoint(rc.left + x, rc.top + 13), Cell(*m_dlg, 8, 5));
         QCOMPARE(Bytes() != tidy, moves);
+    }
+
+    // Enter is OK, also after a drag that disabled OK for a while, and
+    // does nothing while the ships clash.
+    void enterMeansOK_data()
+    {
+        QTest::addColumn<bool>("clashAgain");
+        QTest::newRow("clash undone: the fleet is handed over") << false;
+        QTest::newRow("still clashing: the dialog stays") << true;
+    }
+    void enterMeansOK()
+    {
+        QFETCH(bool, clashAgain);
+        m_dlg->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_dlg.get()));
+        ShowTidyFleet(*m_dlg);
+        Drag(*m_dlg, Cell(*m_dlg, 4, 6), Cell(*m_dlg, 6, 6));
+        QVERIFY(!m_dlg->m_btnOK->isEnabled());
+        Drag(*m_dlg, Cell(*m_dlg, 6, 6), Cell(*m_dlg, 4, 6));
+        if (clashAgain)
+            Drag(*m_dlg, Cell(*m_dlg, 4, 6), Cell(*m_dlg, 5, 6));
+        const QByteArray shown = Bytes();
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : m_dlg.get(), Qt::Key_Return);
+        QCOMPARE(m_dlg->isVisible(), clashAgain);
+        QCOMPARE(m_dlg->result(), clashAgain ? 0 : int(QDialog::Accepted));
+        if (!clashAgain) {
+            for (int i = 0; i < BOARD_CELLS; ++i)
+                QCOMPARE(int(PlayerOne.m_fleet[i]), shown[i] ? int(CELL_SHIP) : int(CELL_WATER));
+        }
     }
 
     void onlyOKHandsPlayerOneTheShownDecks_data()

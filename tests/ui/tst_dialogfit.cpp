@@ -1,0 +1,216 @@
+// Every dialog at the desktop fonts players use, in both languages: no text
+// cut, no column narrower than its contents, no row of the scores hidden.
+#include "net/qt/netdlg.h"
+#include "store/records.h"
+#include "store/settings.h"
+#include "ui/aboutdlg.h"
+#include "ui/namedlg.h"
+#include "ui/optionsdlg.h"
+#include "ui/placeshipsdlg.h"
+#include "ui/resultdlg.h"
+#include "ui/scoresdlg.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include <memory>
+
+namespace {
+
+QString Describe(const QWidget* widget, const QString& text)
+{
+    return QStringLiteral("%1 \"%2\"").arg(QString::fromLatin1(widget->metaObject()->className()), text);
+}
+
+// The room a control's style gives its text, and the text's own size in
+// the control's font.
+struct Fit {
+    QRect room;
+    QSize need;
+};
+
+Fit LabelFit(const QLabel* label)
+{
+    const QRect room = label->contentsRect();
+    const QFontMetrics metrics(label->font());
+    const QSize need = label->wordWrap()
+        ? metrics.boundingRect(QRect(0, 0, room.width(), 10000), Qt::TextWordWrap, label->text()).size()
+        : metrics.size(Qt::TextExpandTabs, label->text());
+    return {room, need};
+}
+
+Fit ButtonFit(const QAbstractButton* button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    QStyle::SubElement contents = QStyle::SE_PushButtonContents;
+    if (qobject_cast<const QCheckBox*>(button))
+        contents = QStyle::SE_CheckBoxContents;
+    else if (qobject_cast<const QRadioButton*>(button))
+        contents = QStyle::SE_RadioButtonContents;
+    return {button->style()->subElementRect(contents, &option, button),
+            QFontMetrics(button->font()).size(Qt::TextShowMnemonic, button->text())};
+}
+
+Fit GroupTitleFit(const QGroupBox* box)
+{
+    QStyleOptionGroupBox option;
+    option.initFrom(box);
+    option.text = box->title();
+    option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+    const QRect label = box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+    // The title's place may run past the frame; what the box shows is its own rectangle.
+    return {label.intersected(box->rect()), QFontMetrics(box->font()).size(Qt::TextShowMnemonic, box->title())};
+}
+
+// Headings and cells against their columns, and the ten rows against the
+// list's window onto them.
+QStringList ListCuts(const QTreeWidget* list)
+{
+    QStringList cut;
+    const QHeaderView* header = list->header();
+    const int headingMargin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    const int cellMargin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+    const QFontMetrics headingFont(header->font());
+    const QFontMetrics cellFont(list->font());
+    int columnsWidth = 0;
+    for (int c = 0; c < list->columnCount(); ++c) {
+        const int room = header->sectionSize(c);
+        columnsWidth += room;
+        const QString heading = list->headerItem()->text(c);
+        if (room < headingFont.horizontalAdvance(heading) + 2 * headingMargin)
+            cut << QStringLiteral("heading \"%1\" in %2 px").arg(heading).arg(room);
+        for (int r = 0; r < list->topLevelItemCount(); ++r) {
+            const QString cell = list->topLevelItem(r)->text(c);
+            if (room < cellFont.horizontalAdvance(cell) + 2 * cellMargin)
+                cut << QStringLiteral("cell \"%1\" in %2 px").arg(cell).arg(room);
+        }
+    }
+    const QRect shown = list->viewport()->rect();
+    if (columnsWidth > shown.width())
+        cut << QStringLiteral("columns %1 px in a list %2 px wide").arg(columnsWidth).arg(shown.width());
+    const int rows = list->topLevelItemCount();
+    if (rows == 0 || !shown.contains(list->visualItemRect(list->topLevelItem(rows - 1))))
+        cut << QStringLiteral("row %1 hidden").arg(rows);
+    return cut;
+}
+
+// Everything the window cannot show whole, one line each; empty when it fits.
+QStringList Cuts(QWidget* window)
+{
+    QStringList cut;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(window))
+            continue;
+        const QRect inWindow(widget->mapTo(window, QPoint(0, 0)), widget->size());
+        if (!window->rect().contains(inWindow))
+            cut << Describe(widget, widget->objectName()) + " sticks out of its window";
+        Fit fit;
+        QString text;
+        if (auto* label = qobject_cast<QLabel*>(widget); label && !label->text().isEmpty())
+            fit = LabelFit(label), text = label->text();
+        else if (auto* button = qobject_cast<QAbstractButton*>(widget); button && !button->text().isEmpty())
+            fit = ButtonFit(button), text = button->text();
+        else if (auto* box = qobject_cast<QGroupBox*>(widget); box && !box->title().isEmpty())
+            fit = GroupTitleFit(box), text = box->title();
+        else if (auto* list = qobject_cast<QTreeWidget*>(widget))
+            cut << ListCuts(list);
+        if (!text.isEmpty() && (fit.room.width() < fit.need.width() || fit.room.height() < fit.need.height()))
+            cut << QStringLiteral("%1: %2 x %3 shown of %4 x %5")
+                       .arg(Describe(widget, text))
+                       .arg(fit.room.width()).arg(fit.room.height())
+                       .arg(fit.need.width()).arg(fit.need.height());
+    }
+    return cut;
+}
+
+// Ten players, the longest name as long as the name dialog allows.
+CRecordTable& TenPlayers()
+{
+    static CRecordTable table;
+    if (table.GetCount() > 0)
+        return table;
+    const char* const names[] = {"Константин Михайлов", "Wolfgang Amadeus Moz", "Ann", "Bob", "Мария",
+                                 "Player", "Капитан Немо", "Xi", "Tom", "Ёж"};
+    int wins = 1;
+    for (const char* name : names) {
+        for (int i = 0; i < wins; ++i)
+            table.AddWin(name, 3);
+        table.AddLoss(name, 1);
+        wins += 11;
+    }
+    return table;
+}
+
+std::unique_ptr<QDialog> Open(const QString& dialog)
+{
+    if (dialog == "placement")
+        return std::make_unique<CPlaceShipsDlg>();
+    if (dialog == "name") {
+        static std::string name = "Player";
+        auto dlg = std::make_unique<CNameDlg>();
+        dlg->Setup(&name, &TenPlayers());
+        return dlg;
+    }
+    if (dialog == "options")
+        return std::make_unique<COptionsDlg>();
+    if (dialog == "scores") {
+        CRecordTable& table = TenPlayers();
+        auto dlg = std::make_unique<CScoresDlg>(nullptr, &table);
+        for (int i = 0; i < table.GetCount(); ++i)
+            dlg->AddRow(table.GetName(i), table.GetWins(i), table.GetLosses(i), table.GetScore(i));
+        dlg->setAttribute(Qt::WA_DeleteOnClose, false);
+        return dlg;
+    }
+    if (dialog == "win")
+        return std::make_unique<CWinDlg>();
+    if (dialog == "lose")
+        return std::make_unique<CLoseDlg>();
+    if (dialog == "about")
+        return std::make_unique<CAboutDlg>();
+    auto dlg = std::make_unique<CNetDlg>();
+    dlg->OnInitDialog();
+    if (dialog == "network, client")  // the server's name and Connect show only now
+        dlg->findChild<QAbstractButton*>(QStringLiteral("IDC_CLIENT"))->click();
+    return dlg;
+}
+
+} // namespace
+
+class TestDialogFit : public QObject {
+    Q_OBJECT
+private slots:
+    void everyTextShowsWhole_data()
+    {
+        QTest::addColumn<int>("points");
+        QTest::addColumn<int>("english");
+        QTest::addColumn<QString>("dialog");
+        const char* const dialogs[] = {"placement", "name", "options", "scores", "win", "lose",
+                                       "about", "network", "network, client"};
+        for (const int points : {9, 10, 11, 12}) {
+            for (const int english : {0, 1}) {
+                for (const char* dialog : dialogs)
+                    QTest::addRow("%s, %d pt, %s", dialog, points, english ? "English" : "Russian")
+                        << points << english << QString::fromLatin1(dialog);
+            }
+        }
+    }
+    void everyTextShowsWhole()
+    {
+        QFETCH(int, points);
+        QFETCH(int, english);
+        QFETCH(QString, dialog);
+        QFont font = QApplication::font();
+        font.setPointSize(points);
+        QApplication::setFont(font);
+        English = static_cast<unsigned char>(english);
+        const std::unique_ptr<QDialog> dlg = Open(dialog);
+        dlg->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dlg.get()));
+        QCOMPARE(Cuts(dlg.get()).join(QStringLiteral("; ")), QString());
+    }
+};
+
+QTEST_MAIN(TestDialogFit)
+#include "tst_dialogfit.moc"
