@@ -1,10 +1,11 @@
 // Every dialog at the desktop fonts players use, in both languages: no text
 // cut, no column narrower than its contents, no row of the scores hidden.
-#include "net/qt/netdlg.h"
+#include "net/qt/netconnection.h"
 #include "store/records.h"
 #include "store/settings.h"
 #include "ui/aboutdlg.h"
 #include "ui/namedlg.h"
+#include "ui/netdlg.h"
 #include "ui/optionsdlg.h"
 #include "ui/placeshipsdlg.h"
 #include "ui/resultdlg.h"
@@ -169,7 +170,9 @@ std::unique_ptr<QDialog> Open(const QString& dialog)
         return std::make_unique<CLoseDlg>();
     if (dialog == "about")
         return std::make_unique<CAboutDlg>();
-    auto dlg = std::make_unique<CNetDlg>();
+    auto* net = new CNetConnection;
+    auto dlg = std::make_unique<CNetDlg>(nullptr, *net);
+    net->setParent(dlg.get());
     dlg->OnInitDialog();
     if (dialog == "network, client")  // the server's name and Connect show only now
         dlg->findChild<QAbstractButton*>(QStringLiteral("IDC_CLIENT"))->click();
