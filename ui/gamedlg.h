@@ -12,12 +12,13 @@
 #include <vector>
 
 class CAnimatedCursor;
+class CBoardView;
 class CDrawContext;
 class CNetDlg;
 class CNetSocket;
 class QMenuBar;
-class QPainter;
 class QShortcut;
+class QTimer;
 class QWidget;
 
 // Menu command ids.
@@ -77,10 +78,11 @@ public:
     void Redraw();
     void UpdateCursor();
     void FlashIfInactive();
-    // The client area as the window shows it, for tests and screenshots.
+    // The client area in scene pixels, one per pixel of the 100 % drawing.
     QImage RenderScene();
-    // The widget below the menu bar: client coordinates are its coordinates.
-    QWidget* ClientArea() const { return m_client; }
+    // The widget below the menu bar; at a desktop scale of 100 % its
+    // coordinates are scene pixels.
+    QWidget* ClientArea() const;
 
     // Network: connection set-up, messages and the network game
     void SendSignal(int type);
@@ -97,6 +99,11 @@ public:
     void StartNetDispatch();
     void StopNetDispatch();
 
+signals:
+    // The task-bar button was asked to flash: the window was not in front.
+    void Flashed();
+
+public:
     // Members, in the order of the original window
     unsigned char Busy = 0;
     QIcon m_hIcon;
@@ -125,8 +132,6 @@ protected:
     void accept() override;
 
 private:
-    friend class CBoardView;
-    void PaintClient(QPainter& painter);
     void OnHotKey(int id);
     void BuildMenu(bool english);
     void PauseComputer(unsigned int milliseconds);
@@ -135,10 +140,11 @@ private:
     void NetworkWin();
     void SendOpening();
 
-    QWidget* m_client = nullptr;   // the area below the menu bar
+    CBoardView* m_client = nullptr;   // the area below the menu bar
     QMenuBar* m_menuBar = nullptr;
     QShortcut* m_keyNewGame = nullptr;
     QShortcut* m_keyScores = nullptr;
+    QTimer* m_flashCheck = nullptr;  // asks whether to flash once activation has settled
     bool m_bSavedCursor = false;     // the wait cursor has replaced the pointer once
     bool m_bInComputerTurn = false;
     bool m_bCloseRequested = false;  // a close that arrived during the computer's turn
