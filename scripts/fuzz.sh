@@ -13,7 +13,7 @@ esac
 
 scripts/deps.sh
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DTIDEBOLT_CORE_ONLY=ON -DTIDEBOLT_FUZZ=ON >/dev/null
-cmake --build build-fuzz --target fuzz_netparse fuzz_profile fuzz_anifile
+cmake --build build-fuzz --target fuzz_netparse fuzz_profile fuzz_anifile fuzz_avifile
 
 # Set here whatever the caller had: leaks are findings too.
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
@@ -23,10 +23,11 @@ declare -A feeds=(
   [netparse]="wire streams cut into reads at fuzzed points, checked against one read; our own messages read back"
   [profile]="hand-edited profiles: settings and records loaded, played on, saved, reloaded"
   [anifile]="animated cursor files and icon directories"
+  [avifile]="about-box clips: uncompressed and run-length frames, decoded round the loop"
 )
 
 crashed=0
-for name in netparse profile anifile; do
+for name in netparse profile anifile avifile; do
   target="fuzz_$name"
   work="build-fuzz/run/$name"
   artifacts="build-fuzz/artifacts/$name"

@@ -8,3 +8,8 @@ tidebolt_test(tst_media
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_media.cpp
   LIBS tidebolt_qt)
 target_compile_definitions(tst_media PRIVATE TIDEBOLT_DATA_DIR="${CMAKE_SOURCE_DIR}/Data")
+
+# The about box's clip reader: plain C++ too.
+tidebolt_test(tst_avifile
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_avifile.cpp ${CMAKE_SOURCE_DIR}/ui/avifile.cpp)
+target_compile_definitions(tst_avifile PRIVATE TIDEBOLT_DATA_DIR="${CMAKE_SOURCE_DIR}/Data")
