@@ -174,9 +174,31 @@ def avi(width, height, bits, compression, frames, palette=(), stream=b"vids", ex
 
 
 four = [(0, 0, 0), (255, 0, 0), (0, 255, 0), (0, 0, 255)]
-shipped_clip = os.path.join(os.path.dirname(ROOT), "..", "Data", "Tidebolt.avi")
-os.makedirs(os.path.join(ROOT, "avifile"), exist_ok=True)
-shutil.copyfile(shipped_clip, os.path.join(ROOT, "avifile", "tidebolt"))
+
+
+def first_frames(clip, count):
+    """The shipped film cut to its first frames: its own headers, palette and
+    run-length data, small enough to mutate quickly."""
+    riff = clip[12:]
+    out, at = b"", 0
+    while at + 8 <= len(riff):
+        tag, size = riff[at:at + 4], struct.unpack("<I", riff[at + 4:at + 8])[0]
+        body = riff[at + 8:at + 8 + size]
+        at += 8 + size + (size & 1)
+        if tag == b"LIST" and body[:4] == b"movi":
+            frames, inner = [], 4
+            while inner + 8 <= len(body) and len(frames) < count:
+                length = struct.unpack("<I", body[inner + 4:inner + 8])[0]
+                frames.append(body[inner:inner + 8 + length + (length & 1)])
+                inner += 8 + length + (length & 1)
+            body = b"movi" + b"".join(frames)
+        if tag != b"idx1":
+            out += chunk(tag, body)
+    return b"RIFF" + struct.pack("<I", len(out) + 4) + b"AVI " + out
+
+
+with open(os.path.join(os.path.dirname(ROOT), "..", "Data", "Tidebolt.avi"), "rb") as f:
+    write("avifile", "tidebolt_first_frames", first_frames(f.read(), 2))
 write("avifile", "rgb24_bottom_up", avi(2, 2, 24, 0, [bytes([0, 0, 255, 255, 255, 255, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0])]))
 write("avifile", "rgb32_top_down_two_frames", avi(2, -2, 32, 0, [bytes(16), bytes(range(16))]))
 write("avifile", "rgb16_and_sound", avi(2, 1, 16, 0, [bytes([0xe0, 0x03, 0x00, 0x7c])],

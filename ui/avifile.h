@@ -23,9 +23,11 @@ struct CAviClip {
 enum : std::uint32_t { AVI_RGB = 0, AVI_RLE8 = 1, AVI_RLE4 = 2 };
 
 // Limits of a clip we agree to show, so that a file cannot make us allocate
-// more than a few megabytes or wake up more than a hundred times a second.
-constexpr int AVI_MAX_SIDE = 2048;
-constexpr int AVI_MAX_PIXELS = 1 << 21;
+// more than a megabyte or two or wake up more than a hundred times a second.
+// The box shows 240 x 180 pixels; a clip of 640 x 480 is already more than
+// it can show.
+constexpr int AVI_MAX_SIDE = 1024;
+constexpr int AVI_MAX_PIXELS = 640 * 480;
 constexpr std::uint32_t AVI_MIN_FRAME_US = 10000;
 constexpr std::uint32_t AVI_MAX_FRAME_US = 10000000;
 

@@ -95,5 +95,6 @@ void CGameDlg::FlashIfInactive()
             emit Flashed();
         });
     }
-    m_flashCheck->start();
+    if (!m_flashCheck->isActive())
+        m_flashCheck->start();
 }
