@@ -297,7 +297,7 @@ void TestFrameDraw::taskbarFlashesOnlyWhileThePlayerIsElsewhere()
 }
 
 // The desktop's scale is fixed when the application starts; CTest runs this
-// at 125 % and 150 %, and by hand it runs at 125 %.
+// at 125 %, 150 % and 200 %, and by hand it runs at 125 %.
 int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_SCREEN_SCALE_FACTORS") && qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
