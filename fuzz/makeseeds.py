@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Writes the seed corpora in fuzz/corpus/: real wire traffic, profiles as a
-player might have them, the shipped wait cursor and small variants of it.
+player might have them, the shipped wait cursor and about-box clip, and small
+variants of each.
 Run from the top of the tree; the output is committed."""
 
 import os
@@ -184,3 +185,54 @@ write("anifile", "two_frames_plain", ani(two, 2, 1))
 write("anifile", "sequence_and_rates", ani(two, 3, 3, rate=[3, 4, 5], seq=[1, 0, 1]))
 write("anifile", "icons_with_info", ani([cursor_image(0, 0, kind=1)], 1, 1,
                                         extra=chunk(b"LIST", b"INFOINAM" + struct.pack("<I", 3) + b"Odd")))
+
+# ---- About-box clips --------------------------------------------------------
+
+
+def avi(width, height, bits, compression, frames, palette=(), stream=b"vids", extra=b"", rec=False):
+    avih = struct.pack("<14I", 100000, 0, 0, 0x10, len(frames), 0, 2, 0, width, abs(height), 0, 0, 0, 0)
+    strh = stream + struct.pack("<11I", 0, 0, 0, 0, 1, 12, 0, len(frames), 0, 0, 0)
+    strf = struct.pack("<IiiHHIIIIII", 40, width, height, 1, bits, compression, 0, 0, 0, len(palette), 0)
+    strf += b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in palette)
+    hdrl = b"hdrl" + chunk(b"avih", avih) + chunk(b"LIST", b"strl" + chunk(b"strh", strh) + chunk(b"strf", strf))
+    hdrl += chunk(b"LIST", b"strl" + chunk(b"strh", b"auds" + bytes(44)) + chunk(b"strf", bytes(16)))
+    body = b"".join(chunk(b"00dc", f) for f in frames) + extra
+    movi = b"movi" + (chunk(b"LIST", b"rec " + body) if rec else body)
+    riff = b"AVI " + chunk(b"LIST", hdrl) + chunk(b"LIST", movi) + chunk(b"idx1", bytes(16))
+    return b"RIFF" + struct.pack("<I", len(riff)) + riff
+
+
+four = [(0, 0, 0), (255, 0, 0), (0, 255, 0), (0, 0, 255)]
+
+
+def first_frames(clip, count):
+    """The shipped film cut to its first frames: its own headers, palette and
+    run-length data, small enough to mutate quickly."""
+    riff = clip[12:]
+    out, at = b"", 0
+    while at + 8 <= len(riff):
+        tag, size = riff[at:at + 4], struct.unpack("<I", riff[at + 4:at + 8])[0]
+        body = riff[at + 8:at + 8 + size]
+        at += 8 + size + (size & 1)
+        if tag == b"LIST" and body[:4] == b"movi":
+            frames, inner = [], 4
+            while inner + 8 <= len(body) and len(frames) < count:
+                length = struct.unpack("<I", body[inner + 4:inner + 8])[0]
+                frames.append(body[inner:inner + 8 + length + (length & 1)])
+                inner += 8 + length + (length & 1)
+            body = b"movi" + b"".join(frames)
+        if tag != b"idx1":
+            out += chunk(tag, body)
+    return b"RIFF" + struct.pack("<I", len(out) + 4) + b"AVI " + out
+
+
+with open(os.path.join(os.path.dirname(ROOT), "..", "Data", "Tidebolt.avi"), "rb") as f:
+    write("avifile", "tidebolt_first_frames", first_frames(f.read(), 2))
+write("avifile", "rgb24_bottom_up", avi(2, 2, 24, 0, [bytes([0, 0, 255, 255, 255, 255, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0])]))
+write("avifile", "rgb32_top_down_two_frames", avi(2, -2, 32, 0, [bytes(16), bytes(range(16))]))
+write("avifile", "rgb16_and_sound", avi(2, 1, 16, 0, [bytes([0xe0, 0x03, 0x00, 0x7c])],
+                                          extra=chunk(b"01wb", bytes(8))))
+write("avifile", "palette8_in_rec_list", avi(2, 2, 8, 0, [bytes([3, 0, 0, 0, 1, 2, 0, 0])], four, rec=True))
+write("avifile", "rle8_runs_jumps_dropped", avi(4, 2, 8, 1, [bytes([4, 1, 0, 0, 0, 3, 2, 3, 1, 0, 3, 2, 0, 1]),
+                                                             bytes([0, 2, 2, 1, 2, 3, 0, 1]), b""], four))
+write("avifile", "rle4_runs", avi(4, 2, 4, 2, [bytes([4, 0x12, 0, 0, 0, 4, 0x31, 0x02, 0, 1])], four))

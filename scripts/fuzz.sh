@@ -13,7 +13,7 @@ esac
 
 scripts/deps.sh
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DTIDEBOLT_CORE_ONLY=ON -DTIDEBOLT_FUZZ=ON >/dev/null
-cmake --build build-fuzz --target fuzz_netparse fuzz_profile fuzz_anifile fuzz_session
+cmake --build build-fuzz --target fuzz_netparse fuzz_profile fuzz_anifile fuzz_avifile fuzz_session
 
 # Set here whatever the caller had: leaks are findings too.
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
@@ -23,11 +23,12 @@ declare -A feeds=(
   [netparse]="wire streams cut into reads at fuzzed points, checked against one read; our own messages read back"
   [profile]="hand-edited profiles: settings and records loaded, played on, saved, reloaded"
   [anifile]="animated cursor files and icon directories"
+  [avifile]="about-box clips: uncompressed and run-length frames, decoded round the loop"
   [session]="a partner's messages mixed with the local player's moves, checked against the course of a game"
 )
 
 crashed=0
-for name in netparse profile anifile session; do
+for name in netparse profile anifile avifile session; do
   target="fuzz_$name"
   work="build-fuzz/run/$name"
   artifacts="build-fuzz/artifacts/$name"

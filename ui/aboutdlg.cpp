@@ -57,8 +57,11 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     connect(m_btnOK, &QPushButton::clicked, this, &QDialog::accept);
 
     m_icon = new QLabel(this);
-    m_icon->setPixmap(Icon(IDI_TIDEBOLT).pixmap(32, 32));
-    m_icon->setFixedSize(DluX(20), DluY(20));
+    const QPixmap icon = Icon(IDI_TIDEBOLT).pixmap(32, 32);
+    m_icon->setPixmap(icon);
+    // A static icon takes the icon's own size: the template's box of
+    // 20 x 20 units is narrower than 32 pixels and would cut it.
+    m_icon->setFixedSize(icon.deviceIndependentSize().toSize());
 
     m_author = new QLabel(this);
     m_author->setObjectName(QStringLiteral("IDC_AUTHOR"));

@@ -1,5 +1,7 @@
 #include "ui/anifile.h"
 
+#include "ui/riffchunks.h"
+
 // Plain C++ on purpose: this reader takes bytes from a file anyone can edit,
 // so it is kept free of the toolkit and fuzzed on its own. Every length and
 // count is checked against the bytes that are really there before it is used,
@@ -13,60 +15,11 @@ constexpr std::size_t ICONDIRENTRY_SIZE = 16;
 constexpr std::uint16_t ICON_TYPE = 1;
 constexpr std::uint16_t CURSOR_TYPE = 2;
 
-std::uint16_t ReadU16(const unsigned char* p)
-{
-    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
-}
-
-std::uint32_t ReadU32(const unsigned char* p)
-{
-    return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8)
-        | (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
-
-bool IsTag(const unsigned char* p, const char* tag)
-{
-    return p[0] == static_cast<unsigned char>(tag[0]) && p[1] == static_cast<unsigned char>(tag[1])
-        && p[2] == static_cast<unsigned char>(tag[2]) && p[3] == static_cast<unsigned char>(tag[3]);
-}
-
-struct Chunk {
-    const unsigned char* id = nullptr;
-    const unsigned char* body = nullptr;
-    std::size_t size = 0;
-};
-
-// Steps through the chunks of one RIFF container body.
-class CChunkWalker {
-public:
-    CChunkWalker(const unsigned char* begin, std::size_t size) : m_p(begin), m_left(size) {}
-
-    bool AtEnd() const { return m_left == 0; }
-
-    // False when the next chunk does not fit in what is left.
-    bool Next(Chunk& chunk)
-    {
-        if (m_left < 8)
-            return false;
-        const std::size_t size = ReadU32(m_p + 4);
-        if (size > m_left - 8)
-            return false;
-        chunk.id = m_p;
-        chunk.body = m_p + 8;
-        chunk.size = size;
-        // Chunks are padded to an even length; a writer that left out the
-        // very last pad byte still wrote every byte of content, so allow it.
-        const std::size_t step = 8 + size + (size & 1);
-        const std::size_t taken = step < m_left ? step : m_left;
-        m_p += taken;
-        m_left -= taken;
-        return true;
-    }
-
-private:
-    const unsigned char* m_p;
-    std::size_t m_left;
-};
+using riff::Chunk;
+using riff::CChunkWalker;
+using riff::IsTag;
+using riff::ReadU16;
+using riff::ReadU32;
 
 struct AniHeader {
     std::uint32_t nFrames = 0;
@@ -142,7 +95,7 @@ bool ReadChunks(const unsigned char* body, std::size_t size, AniParts& parts, st
         } else if (IsTag(chunk.id, "seq ")) {
             parts.seq = chunk.body;
             parts.seqSize = chunk.size;
-        } else if (IsTag(chunk.id, "LIST") && chunk.size >= 4 && IsTag(chunk.body, "fram")) {
+        } else if (chunk.IsList("fram")) {
             if (!ReadFrameList(chunk.body + 4, chunk.size - 4, parts, error))
                 return false;
         }

@@ -4,13 +4,17 @@
 #include "game/player.h"
 #include "net/netsession.h"
 #include "ui/animatedcursor.h"
+#include "ui/boardview.h"
 #include "ui/qtdrawcontext.h"
 
 #include <QApplication>
 #include <QPainter>
+#include <QTimer>
 
 namespace {
 const COLORREF kWaitTextColour = RGB(0, 200, 250);
+// Window managers hand the activation back well within this.
+const int FLASH_SETTLE_MS = 500;
 }
 
 void CGameDlg::DrawScene(CDrawContext& dc)
@@ -38,30 +42,24 @@ void CGameDlg::DrawScene(CDrawContext& dc)
     PlayerOne.m_pDC = nullptr;
 }
 
-QImage CGameDlg::RenderScene()
-{
-    QImage image(MAIN_CLIENT_WIDTH, MAIN_CLIENT_HEIGHT, QImage::Format_RGB32);
-    image.fill(palette().color(QPalette::Window));
-    QPainter painter(&image);
-    PaintClient(painter);
-    return image;
-}
-
-// The whole frame is drawn off-screen and copied in one piece, so the
+// The whole frame is drawn off-screen and shown in one piece, so the
 // window is never seen half drawn, also inside the computer's turn.
-void CGameDlg::PaintClient(QPainter& painter)
+QImage CGameDlg::RenderScene()
 {
     QImage scene(MAIN_CLIENT_WIDTH, MAIN_CLIENT_HEIGHT, QImage::Format_RGB32);
     scene.fill(palette().color(QPalette::Window));
-    {
-        QPainter offscreen(&scene);
-        CQtDrawContext dc(offscreen);
-        DrawScene(dc);
-        // The frame control's thin black border around the board frame.
-        offscreen.setPen(Qt::black);
-        offscreen.drawRect(FRAME_X, FRAME_Y, FRAME_WIDTH - 1, FRAME_HEIGHT - 1);
-    }
-    painter.drawImage(0, 0, scene);
+    QPainter painter(&scene);
+    CQtDrawContext dc(painter);
+    DrawScene(dc);
+    // The frame control's thin black border around the board frame.
+    painter.setPen(Qt::black);
+    painter.drawRect(FRAME_X, FRAME_Y, FRAME_WIDTH - 1, FRAME_HEIGHT - 1);
+    return scene;
+}
+
+QWidget* CGameDlg::ClientArea() const
+{
+    return m_client;
 }
 
 void CGameDlg::Redraw()
@@ -83,6 +81,21 @@ void CGameDlg::UpdateCursor()
 
 void CGameDlg::FlashIfInactive()
 {
-    if (!isActiveWindow())
-        QApplication::alert(this);
+    // Asked at once, the battle that starts as the name dialog closes would
+    // flash every time: the window manager hands the activation back to this
+    // window a moment after the dialog has gone. So the question waits for
+    // that moment; a second call meanwhile still flashes only once.
+    if (!m_flashCheck) {
+        m_flashCheck = new QTimer(this);
+        m_flashCheck->setSingleShot(true);
+        m_flashCheck->setInterval(FLASH_SETTLE_MS);
+        connect(m_flashCheck, &QTimer::timeout, this, [this] {
+            if (isActiveWindow())
+                return;
+            QApplication::alert(this);
+            emit Flashed();
+        });
+    }
+    if (!m_flashCheck->isActive())
+        m_flashCheck->start();
 }

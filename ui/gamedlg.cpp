@@ -227,7 +227,7 @@ void CGameDlg::keyPressEvent(QKeyEvent* event)
 
 void CGameDlg::OnOK()
 {
-    const QPoint p = m_client->mapFromGlobal(QCursor::pos());
+    const QPoint p = m_client->ToScene(m_client->mapFromGlobal(QPointF(QCursor::pos())));
     OnLButtonUp(0, p.x(), p.y());
 }
 

@@ -12,6 +12,7 @@
 #include <string>
 
 class CAnimatedCursor;
+class CBoardView;
 class CDrawContext;
 class CNetConnection;
 class CNetDlg;
@@ -19,8 +20,8 @@ class CNetSession;
 class CResultDlg;
 struct NETMSG;
 class QMenuBar;
-class QPainter;
 class QShortcut;
+class QTimer;
 class QWidget;
 
 // Menu command ids.
@@ -79,10 +80,11 @@ public:
     void Redraw();
     void UpdateCursor();
     void FlashIfInactive();
-    // The client area as the window shows it, for tests and screenshots.
+    // The client area in scene pixels, one per pixel of the 100 % drawing.
     QImage RenderScene();
-    // The widget below the menu bar: client coordinates are its coordinates.
-    QWidget* ClientArea() const { return m_client; }
+    // The widget below the menu bar; at a desktop scale of 100 % its
+    // coordinates are scene pixels.
+    QWidget* ClientArea() const;
 
     // Network: the connection's notices and the session's decisions
     void OnNetMessage(const NETMSG& rec);
@@ -92,6 +94,11 @@ public:
     void ShowNetGame();
     void GameWithComputer();
 
+signals:
+    // The task-bar button was asked to flash: the window was not in front.
+    void Flashed();
+
+public:
     // Members, in the order of the original window
     CBusyFlag Busy;
     QIcon m_hIcon;
@@ -115,8 +122,6 @@ protected:
     void accept() override;
 
 private:
-    friend class CBoardView;
-    void PaintClient(QPainter& painter);
     void OnHotKey(int id);
     void BuildMenu(bool english);
     void PauseComputer(unsigned int milliseconds);
@@ -131,10 +136,11 @@ private:
     // against the computer.
     void EndNetPlay();
 
-    QWidget* m_client = nullptr;   // the area below the menu bar
+    CBoardView* m_client = nullptr;   // the area below the menu bar
     QMenuBar* m_menuBar = nullptr;
     QShortcut* m_keyNewGame = nullptr;
     QShortcut* m_keyScores = nullptr;
+    QTimer* m_flashCheck = nullptr;  // asks whether to flash once activation has settled
     bool m_bSavedCursor = false;     // the wait cursor has replaced the pointer once
     bool m_bInComputerTurn = false;
     bool m_bCloseRequested = false;  // a close that arrived during the computer's turn

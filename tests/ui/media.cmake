@@ -10,3 +10,8 @@ tidebolt_test(tst_media
 target_compile_definitions(tst_media PRIVATE TIDEBOLT_DATA_DIR="${CMAKE_SOURCE_DIR}/Data")
 target_compile_definitions(tst_media PRIVATE TIDEBOLT_INSTALL_BINDIR="${CMAKE_INSTALL_BINDIR}"
                                              TIDEBOLT_INSTALL_DATADIR="${CMAKE_INSTALL_DATADIR}")
+
+# The about box's clip reader: plain C++ too.
+tidebolt_test(tst_avifile
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_avifile.cpp ${CMAKE_SOURCE_DIR}/ui/avifile.cpp)
+target_compile_definitions(tst_avifile PRIVATE TIDEBOLT_DATA_DIR="${CMAKE_SOURCE_DIR}/Data")

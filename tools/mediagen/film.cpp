@@ -2,12 +2,14 @@
 
 #include "riffbytes.h"
 
-#include <QBuffer>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
+
+#include <climits>
+#include <numeric>
 
 namespace {
 
@@ -18,6 +20,7 @@ constexpr int FRAMES = 42;   // 3.5 s
 constexpr int HORIZON = 58;
 constexpr std::uint32_t AVIF_HASINDEX = 0x10;
 constexpr std::uint32_t AVIIF_KEYFRAME = 0x10;
+constexpr std::uint32_t BI_RLE8 = 1;
 
 // Everything moves with whole periods over the clip, so its end joins its start.
 double Cycle(int frame, int periods = 1)
@@ -122,13 +125,108 @@ QImage Frame(int frame)
     return image;
 }
 
-std::vector<unsigned char> Jpeg(const QImage& image)
+// One palette of 256 colours for the whole clip, as the clips of its kind
+// carry: the most used colours, each the mean of the pixels that fall into
+// its 5-5-5 bucket.
+std::vector<QRgb> MakePalette(const std::vector<QImage>& frames)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG", 80);
-    return std::vector<unsigned char>(bytes.begin(), bytes.end());
+    struct Bucket {
+        long long count = 0, r = 0, g = 0, b = 0;
+    };
+    std::vector<Bucket> buckets(1 << 15);
+    for (const QImage& frame : frames) {
+        for (int y = 0; y < HEIGHT; ++y) {
+            for (int x = 0; x < WIDTH; ++x) {
+                const QRgb c = frame.pixel(x, y);
+                Bucket& b = buckets[((qRed(c) >> 3) << 10) | ((qGreen(c) >> 3) << 5) | (qBlue(c) >> 3)];
+                ++b.count, b.r += qRed(c), b.g += qGreen(c), b.b += qBlue(c);
+            }
+        }
+    }
+    std::vector<int> order(buckets.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return buckets[a].count > buckets[b].count; });
+    std::vector<QRgb> palette;
+    for (int i : order) {
+        const Bucket& b = buckets[i];
+        if (b.count == 0 || palette.size() == 256)
+            break;
+        palette.push_back(qRgb(int(b.r / b.count), int(b.g / b.count), int(b.b / b.count)));
+    }
+    palette.resize(256, qRgb(0, 0, 0));
+    return palette;
+}
+
+int Nearest(const std::vector<QRgb>& palette, QRgb c)
+{
+    int best = 0;
+    int bestDistance = INT_MAX;
+    for (int i = 0; i < int(palette.size()); ++i) {
+        const int dr = qRed(c) - qRed(palette[i]), dg = qGreen(c) - qGreen(palette[i]), db = qBlue(c) - qBlue(palette[i]);
+        const int distance = 2 * dr * dr + 4 * dg * dg + db * db;  // the eye weighs green most
+        if (distance < bestDistance)
+            best = i, bestDistance = distance;
+    }
+    return best;
+}
+
+// One row of palette indexes as runs of one colour and, where colours
+// change from pixel to pixel, runs written out (at least three, padded to a
+// 16-bit word).
+void EncodeRow(const unsigned char* row, std::vector<unsigned char>& out)
+{
+    int x = 0;
+    while (x < WIDTH) {
+        int same = 1;
+        while (x + same < WIDTH && same < 255 && row[x + same] == row[x])
+            ++same;
+        if (same >= 3 || WIDTH - x < 3) {
+            out.push_back(static_cast<unsigned char>(same));
+            out.push_back(row[x]);
+            x += same;
+            continue;
+        }
+        int literal = 0;  // up to the next run of three
+        while (x + literal < WIDTH && literal < 255
+               && !(x + literal + 2 < WIDTH && row[x + literal] == row[x + literal + 1]
+                    && row[x + literal] == row[x + literal + 2]))
+            ++literal;
+        if (literal < 3) {
+            for (int k = 0; k < literal; ++k) {
+                out.push_back(1);
+                out.push_back(row[x + k]);
+            }
+        } else {
+            out.push_back(0);
+            out.push_back(static_cast<unsigned char>(literal));
+            out.insert(out.end(), row + x, row + x + literal);
+            if (literal & 1)
+                out.push_back(0);
+        }
+        x += literal;
+    }
+}
+
+// A whole frame, bottom row first, every pixel written: each frame stands
+// on its own, so the loop can start over anywhere.
+std::vector<unsigned char> Rle8Frame(const QImage& image, const std::vector<QRgb>& palette,
+                                     std::vector<int>& nearestOf)
+{
+    std::vector<unsigned char> out;
+    std::vector<unsigned char> row(WIDTH);
+    for (int y = HEIGHT - 1; y >= 0; --y) {
+        for (int x = 0; x < WIDTH; ++x) {
+            const QRgb c = image.pixel(x, y) & 0xffffff;
+            int& index = nearestOf[c];
+            if (index < 0)
+                index = Nearest(palette, c);
+            row[x] = static_cast<unsigned char>(index);
+        }
+        EncodeRow(row.data(), out);
+        out.push_back(0);
+        out.push_back(y == 0 ? 1 : 0);  // end of the picture, else of the line
+    }
+    return out;
 }
 
 void MainHeader(CRiffBytes& out, std::uint32_t largest)
@@ -149,12 +247,12 @@ void MainHeader(CRiffBytes& out, std::uint32_t largest)
     out.Close(avih);
 }
 
-void StreamHeaders(CRiffBytes& out, std::uint32_t largest)
+void StreamHeaders(CRiffBytes& out, std::uint32_t largest, const std::vector<QRgb>& palette)
 {
     const std::size_t strl = out.Open("LIST", "strl");
     const std::size_t strh = out.Open("strh");
     out.Tag("vids");
-    out.Tag("MJPG");
+    out.Tag("mrle");
     out.U32(0);
     out.U16(0);
     out.U16(0);
@@ -176,13 +274,19 @@ void StreamHeaders(CRiffBytes& out, std::uint32_t largest)
     out.U32(WIDTH);
     out.U32(HEIGHT);
     out.U16(1);
-    out.U16(24);
-    out.Tag("MJPG");
-    out.U32(WIDTH * HEIGHT * 3);
+    out.U16(8);
+    out.U32(BI_RLE8);
+    out.U32(WIDTH * HEIGHT);
     out.U32(0);
     out.U32(0);
+    out.U32(256);
     out.U32(0);
-    out.U32(0);
+    for (QRgb c : palette) {
+        out.U8(qBlue(c));
+        out.U8(qGreen(c));
+        out.U8(qRed(c));
+        out.U8(0);
+    }
     out.Close(strf);
     out.Close(strl);
 }
@@ -191,12 +295,15 @@ void StreamHeaders(CRiffBytes& out, std::uint32_t largest)
 
 bool WriteFilm(const std::string& dataDir)
 {
+    std::vector<QImage> pictures;
+    for (int i = 0; i < FRAMES; ++i)
+        pictures.push_back(Frame(i));
+    const std::vector<QRgb> palette = MakePalette(pictures);
+    std::vector<int> nearestOf(1 << 24, -1);
     std::vector<std::vector<unsigned char>> frames;
     std::uint32_t largest = 0;
-    for (int i = 0; i < FRAMES; ++i) {
-        frames.push_back(Jpeg(Frame(i)));
-        if (frames.back().empty())
-            return false;
+    for (const QImage& picture : pictures) {
+        frames.push_back(Rle8Frame(picture, palette, nearestOf));
         largest = std::max(largest, static_cast<std::uint32_t>(frames.back().size()));
     }
 
@@ -204,7 +311,7 @@ bool WriteFilm(const std::string& dataDir)
     const std::size_t riff = out.Open("RIFF", "AVI ");
     const std::size_t hdrl = out.Open("LIST", "hdrl");
     MainHeader(out, largest);
-    StreamHeaders(out, largest);
+    StreamHeaders(out, largest, palette);
     out.Close(hdrl);
 
     const std::size_t movi = out.Open("LIST", "movi");

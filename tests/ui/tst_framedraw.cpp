@@ -1,0 +1,310 @@
+// The main window on a desktop scaled to 125 % or 150 %, as it really shows:
+// the board stays pixel-true, a click lands on the cell under the pointer,
+// and the task-bar button flashes only while the player is elsewhere.
+#include "game/gamerand.h"
+#include "game/globals.h"
+#include "game/player.h"
+#include "game/resources.h"
+#include "store/profile.h"
+#include "store/qt/qsettingsprofile.h"
+#include "store/settings.h"
+#include "support/modal.h"
+#include "ui/gamedlg.h"
+#include "ui/namedlg.h"
+#include "ui/pictures.h"
+
+#include <QComboBox>
+#include <QScreen>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWindow>
+
+#include <memory>
+
+namespace {
+
+const QRgb SEA = qRgb(0, 102, 200);
+const QRgb GRID = qRgb(0, 200, 50);
+const QRgb INNER = qRgb(50, 50, 50);
+const QRgb FRAME_BACK = qRgb(40, 70, 100);
+const QRgb BORDER = qRgb(0, 0, 0);
+
+// What the desktop's scale becomes for the board: whole device pixels per
+// pixel of the drawing.
+int WholeScale(qreal dpr)
+{
+    if (qFuzzyCompare(dpr, 1.25))
+        return 1;
+    if (qFuzzyCompare(dpr, 1.5) || qFuzzyCompare(dpr, 2.0))
+        return 2;
+    return 0;  // a scale this test was not run at
+}
+
+// The window as the screen shows it, in device pixels. Qt 6.4's offscreen
+// platform keeps a window's area in logical pixels, so grabbing the window
+// alone cuts its scaled image short; a grab of the screen holds its whole
+// image, placed at the window's logical position. The grab reaches past the
+// screen's own size, which a window 1500 device pixels wide outgrows.
+QImage Shown(QWidget& window)
+{
+    const QPoint at = window.windowHandle()->position();
+    const qreal dpr = window.devicePixelRatioF();
+    const QSize device(qRound(window.width() * dpr), qRound(window.height() * dpr));
+    const QSize reach = (QSizeF(device + QSize(at.x(), at.y())) / dpr).toSize() + QSize(2, 2);
+    const QImage screen = window.screen()->grabWindow(0, 0, 0, reach.width(), reach.height()).toImage();
+    return screen.copy(QRect(at, device)).convertToFormat(QImage::Format_RGB32);
+}
+
+// The first cell of the board that shows the given code, or -1.
+int FirstCell(const CPlayer& player, signed char code)
+{
+    for (int cell = 0; cell < BOARD_CELLS; ++cell) {
+        if (player.m_view[cell] == code)
+            return cell;
+    }
+    return -1;
+}
+
+QPoint CellCorner(const CPlayer& player, int cell)
+{
+    return {player.m_rcBoard.left + CELL_PITCH * (cell % 10), player.m_rcBoard.top + CELL_PITCH * (cell / 10)};
+}
+
+} // namespace
+
+class TestFrameDraw : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void sceneFillsTheClientAreaAtAWholeScale();
+    void gridAndSeaAtExactDevicePixels_data();
+    void gridAndSeaAtExactDevicePixels();
+    void deckPictureIsNotResampled();
+    void clickShootsTheCellUnderThePointer_data();
+    void clickShootsTheCellUnderThePointer();
+    void taskbarFlashesOnlyWhileThePlayerIsElsewhere_data();
+    void taskbarFlashesOnlyWhileThePlayerIsElsewhere();
+
+private:
+    // A battle against the computer, begun through the name dialog; `then`
+    // runs as the dialog is answered.
+    void StartGame(const std::function<void()>& then = {});
+    // The device block of one pixel of the drawing is all of one colour.
+    void CheckBlock(const QImage& shown, QPoint scene, QRgb colour, const char* what) const;
+
+    int m_n = 0;         // device pixels per pixel of the drawing
+    QPoint m_origin;     // where the drawing's top-left pixel is shown
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<CQSettingsProfile> m_profile;
+    std::unique_ptr<CGameDlg> m_dlg;
+};
+
+void TestFrameDraw::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    const QString ini = m_dir->filePath("Tidebolt.ini");
+    {
+        QSettings seed(ini, QSettings::IniFormat);
+        seed.setValue("Options/CompDelay", 0);
+        seed.setValue("Options/English", 1);
+    }
+    m_profile = std::make_unique<CQSettingsProfile>(ini);
+    SetProfile(m_profile.get());
+    GameInProgress = 0;
+    m_dlg = std::make_unique<CGameDlg>();
+    m_dlg->m_bShowSplash = false;
+    m_dlg->OnInitDialog();
+    GameSrand(11);
+    m_dlg->move(0, 0);
+    m_dlg->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_dlg.get()));
+
+    m_n = WholeScale(m_dlg->devicePixelRatioF());
+    QVERIFY2(m_n, qPrintable(QString("run at a scale of %1").arg(m_dlg->devicePixelRatioF())));
+    // The frame control's black border: its top row is the drawing's first.
+    const QImage shown = Shown(*m_dlg);
+    const int x = (FRAME_X + 100) * m_n;
+    int y = 0;
+    while (y < shown.height() && shown.pixel(x, y) != BORDER)
+        ++y;
+    m_origin = QPoint(0, y);
+}
+
+void TestFrameDraw::cleanup()
+{
+    m_dlg.reset();
+    SetProfile(nullptr);
+    m_profile.reset();
+    m_dir.reset();
+}
+
+void TestFrameDraw::StartGame(const std::function<void()>& then)
+{
+    WhenModal<CNameDlg>([then](CNameDlg* dlg) {
+        QTest::keyClick(dlg->findChild<QComboBox*>(), Qt::Key_Return);
+        if (then)
+            then();
+    });
+    m_dlg->NewGame();
+    QVERIFY(GameInProgress);
+}
+
+void TestFrameDraw::CheckBlock(const QImage& shown, QPoint scene, QRgb colour, const char* what) const
+{
+    const QPoint device = m_origin + scene * m_n;
+    for (int dy = 0; dy < m_n; ++dy) {
+        for (int dx = 0; dx < m_n; ++dx) {
+            const QRgb seen = shown.pixel(device + QPoint(dx, dy));
+            QVERIFY2(seen == colour, qPrintable(QString("%1 at device (%2, %3): #%4 instead of #%5")
+                                                    .arg(what).arg(device.x() + dx).arg(device.y() + dy)
+                                                    .arg(seen & 0xffffff, 6, 16, QChar('0'))
+                                                    .arg(colour & 0xffffff, 6, 16, QChar('0'))));
+        }
+    }
+}
+
+void TestFrameDraw::sceneFillsTheClientAreaAtAWholeScale()
+{
+    const QImage shown = Shown(*m_dlg);
+    // The border's corner stands at the left edge of the client area, one
+    // frame inset in; inside it the frame's own colour begins.
+    CheckBlock(shown, QPoint(FRAME_X, FRAME_Y), BORDER, "frame corner");
+    CheckBlock(shown, QPoint(FRAME_X - 1, FRAME_Y + 5), m_dlg->palette().color(QPalette::Window).rgb(), "margin");
+    CheckBlock(shown, QPoint(FRAME_X + 1, FRAME_Y + 1), FRAME_BACK, "frame inside");
+    CheckBlock(shown, QPoint(FRAME_X + FRAME_WIDTH - 1, FRAME_Y + FRAME_HEIGHT - 1), BORDER, "far corner");
+    // Below and right of the drawing less than one desktop pixel is left.
+    const qreal dpr = m_dlg->devicePixelRatioF();
+    const int right = shown.width() - (m_origin.x() + MAIN_CLIENT_WIDTH * m_n);
+    const int below = shown.height() - (m_origin.y() + MAIN_CLIENT_HEIGHT * m_n);
+    QVERIFY2(right >= 0 && right < dpr, qPrintable(QString::number(right)));
+    QVERIFY2(below >= 0 && below < dpr, qPrintable(QString::number(below)));
+}
+
+void TestFrameDraw::gridAndSeaAtExactDevicePixels_data()
+{
+    QTest::addColumn<QPoint>("at");  // relative to the enemy board's top-left corner
+    QTest::addColumn<QRgb>("colour");
+    for (int k : {0, 4, 10}) {
+        const int d = CELL_PITCH * k;
+        // Each bright line is one drawing pixel wide, its dark twin beside
+        // it, and the sea starts right after.
+        QTest::addRow("column line %d", k) << QPoint(d, 40) << GRID;
+        QTest::addRow("column twin %d", k) << QPoint(d + 1, 40) << INNER;
+        QTest::addRow("row line %d", k) << QPoint(40, d) << GRID;
+        QTest::addRow("row twin %d", k) << QPoint(40, d + 1) << INNER;
+        if (k < 10) {
+            QTest::addRow("sea right of column %d", k) << QPoint(d + 2, 40) << SEA;
+            QTest::addRow("sea below row %d", k) << QPoint(40, d + 2) << SEA;
+        }
+        if (k > 0)
+            QTest::addRow("sea left of column %d", k) << QPoint(d - 1, 40) << SEA;
+    }
+    QTest::newRow("shadow below the board") << QPoint(100, 265) << qRgb(20, 20, 20);
+}
+
+void TestFrameDraw::gridAndSeaAtExactDevicePixels()
+{
+    QFETCH(QPoint, at);
+    QFETCH(QRgb, colour);
+    StartGame();
+    const QPoint corner(PlayerTwo.m_rcBoard.left, PlayerTwo.m_rcBoard.top);
+    CheckBlock(Shown(*m_dlg), corner + at, colour, QTest::currentDataTag());
+}
+
+void TestFrameDraw::deckPictureIsNotResampled()
+{
+    StartGame();
+    const int cell = FirstCell(PlayerOne, CELL_SHIP);
+    QVERIFY(cell >= 0);
+    const QPoint picture = CellCorner(PlayerOne, cell) + QPoint(1, 1);
+    const QImage shown = Shown(*m_dlg);
+    // A raised block: light edge on top and left, a blue line inside it, a
+    // near-black edge two pixels wide on the right and bottom.
+    const auto at = [&](int x, int y) { return QColor(shown.pixel(m_origin + (picture + QPoint(x, y)) * m_n)); };
+    QVERIFY(at(0, 12).lightness() > 200 && at(12, 0).lightness() > 200);
+    QVERIFY(at(1, 12).blue() > at(1, 12).red() + 100 && at(12, 1).blue() > at(12, 1).red() + 100);
+    for (int edge : {23, 24}) {
+        QVERIFY(at(edge, 12).lightness() < 40 && at(12, edge).lightness() < 40);
+    }
+    QVERIFY(at(2, 12) != at(1, 12) && at(12, 2) != at(12, 1));  // the line is one pixel wide
+    // Every pixel of the picture is a whole block of its own colour.
+    const QImage deck = Picture(IDB_SHIP).toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(deck.size(), QSize(25, 25));
+    for (int y = 0; y < 25; ++y) {
+        for (int x = 0; x < 25; ++x)
+            CheckBlock(shown, picture + QPoint(x, y), deck.pixel(x, y), "deck picture");
+    }
+}
+
+void TestFrameDraw::clickShootsTheCellUnderThePointer_data()
+{
+    QTest::addColumn<int>("cell");
+    QTest::newRow("top left") << 0;
+    QTest::newRow("middle") << 47;
+    QTest::newRow("bottom right") << 99;
+}
+
+void TestFrameDraw::clickShootsTheCellUnderThePointer()
+{
+    QFETCH(int, cell);
+    StartGame();
+    QVERIFY(MyTurn);
+    QCOMPARE(int(PlayerTwo.m_view[cell]), int(CELL_WATER));
+    // The pointer at the device pixel in the middle of the cell as shown.
+    const QPoint device = m_origin + (CellCorner(PlayerTwo, cell) + QPoint(13, 13)) * m_n;
+    const qreal dpr = m_dlg->devicePixelRatioF();
+    const QPoint logical = m_dlg->ClientArea()->mapFrom(m_dlg.get(), (QPointF(device) / dpr).toPoint());
+    const std::vector<signed char> before(PlayerTwo.m_view, PlayerTwo.m_view + BOARD_CELLS);
+    QTest::mouseClick(m_dlg->ClientArea(), Qt::LeftButton, {}, logical);
+    for (int i = 0; i < BOARD_CELLS; ++i)
+        QVERIFY2((PlayerTwo.m_view[i] != before[i]) == (i == cell), qPrintable(QString("cell %1").arg(i)));
+}
+
+void TestFrameDraw::taskbarFlashesOnlyWhileThePlayerIsElsewhere_data()
+{
+    QTest::addColumn<bool>("elsewhere");
+    QTest::addColumn<int>("flashes");
+    // There is no window manager here: the test plays its part and hands the
+    // activation on a little after the name dialog has gone.
+    QTest::newRow("the window manager gives the window back") << false << 0;
+    QTest::newRow("the player went to another program") << true << 1;
+}
+
+void TestFrameDraw::taskbarFlashesOnlyWhileThePlayerIsElsewhere()
+{
+    QFETCH(bool, elsewhere);
+    QWidget otherProgram;
+    otherProgram.setWindowTitle("Another program");
+    otherProgram.resize(200, 100);
+    QSignalSpy flashes(m_dlg.get(), &CGameDlg::Flashed);
+    StartGame([&] {
+        QTimer::singleShot(100, [&] {
+            if (!elsewhere) {
+                m_dlg->activateWindow();
+                return;
+            }
+            otherProgram.show();
+            otherProgram.activateWindow();
+        });
+    });
+    QTest::qWait(1500);
+    QCOMPARE(m_dlg->isActiveWindow(), !elsewhere);
+    QTEST(int(flashes.count()), "flashes");
+}
+
+// The desktop's scale is fixed when the application starts; CTest runs this
+// at 125 %, 150 % and 200 %, and by hand it runs at 125 %.
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_SCREEN_SCALE_FACTORS") && qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
+        qputenv("QT_SCREEN_SCALE_FACTORS", "1.25");
+    QApplication app(argc, argv);
+    TestFrameDraw test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_framedraw.moc"
