@@ -56,6 +56,8 @@ void CGameDlg::PaintClient(QPainter& painter)
         QPainter offscreen(&scene);
         CQtDrawContext dc(offscreen);
         DrawScene(dc);
+        if (BoardsShown && !Waiting)
+            m_cursor.Draw(dc, PlayerTwo.m_rcBoard);
         // The frame control's thin black border around the board frame.
         offscreen.setPen(Qt::black);
         offscreen.drawRect(FRAME_X, FRAME_Y, FRAME_WIDTH - 1, FRAME_HEIGHT - 1);

@@ -14,7 +14,6 @@
 #include "ui/scoresdlg.h"
 
 #include <QCloseEvent>
-#include <QCursor>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -100,10 +99,12 @@ CGameDlg::CGameDlg(QWidget* parent) : QDialog(parent)
     m_listenSocket = std::make_unique<CNetSocket>();
     WaitCursor = new CAnimatedCursor(this);
     BuildMenu(English != 0);
+    StartSpeech();
 }
 
 CGameDlg::~CGameDlg()
 {
+    StopSpeech();
     // The dispatch thread must not outlive the window it posts to.
     StopNetDispatch();
     QueueEnabled = 0;
@@ -206,6 +207,9 @@ void CGameDlg::OnHotKey(int id)
 
 void CGameDlg::keyPressEvent(QKeyEvent* event)
 {
+    const bool chord = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (!chord && OnCursorKey(event->key()))
+        return;
     switch (event->key()) {
     case Qt::Key_F1:
         if (!Busy)
@@ -221,12 +225,6 @@ void CGameDlg::keyPressEvent(QKeyEvent* event)
     default:
         QDialog::keyPressEvent(event);
     }
-}
-
-void CGameDlg::OnOK()
-{
-    const QPoint p = m_client->mapFromGlobal(QCursor::pos());
-    OnLButtonUp(0, p.x(), p.y());
 }
 
 void CGameDlg::OnCancel()

@@ -4,6 +4,7 @@
 #include "store/settings.h"
 #include "ui/dialogids.h"
 #include "ui/dlgunits.h"
+#include "ui/placeboard.h"
 #include "ui/qtdrawcontext.h"
 
 #include <QLabel>
@@ -46,7 +47,7 @@ CPlaceShipsDlg::CPlaceShipsDlg(QWidget* parent)
     : QDialog(parent)
 {
     setFixedSize(CLIENT_WIDTH, CLIENT_HEIGHT);
-    // Template order, which is also the tab order.
+    // Template order; the board widget sets the tab order.
     m_btnOK = MakeButton(this, "OK", "IDOK", DluRect(271, 7, 50, 14));
     m_btnCancel = MakeButton(this, "Cancel", "IDCANCEL", DluRect(271, 52, 50, 14));
     m_btnRandom = MakeButton(this, "Random", "IDC_RANDOM", DluRect(271, 29, 50, 14));
@@ -56,6 +57,8 @@ CPlaceShipsDlg::CPlaceShipsDlg(QWidget* parent)
     m_help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_help->setTextFormat(Qt::PlainText);
     m_btnOK->setDefault(true);
+
+    m_board = new CPlaceBoard(this);
 
     connect(m_btnOK, &QPushButton::clicked, this, &CPlaceShipsDlg::OnOK);
     connect(m_btnCancel, &QPushButton::clicked, this, &CPlaceShipsDlg::OnCancel);
@@ -71,6 +74,7 @@ void CPlaceShipsDlg::OnInitDialog()
 {
     m_bInitDone = true;
     m_rcFrame = FRAME_RECT;
+    m_board->setGeometry(m_rcFrame.left, m_rcFrame.top, m_rcFrame.Width(), m_rcFrame.Height());
     if (English) {
         setWindowTitle(QStringLiteral("Placing ships"));
         m_help->setText(QStringLiteral("Left MB :\n   Move\n\nRight MB :\n   Rotate"));

@@ -1,6 +1,8 @@
 #include "ui/resultdlg.h"
 
 #include "game/resources.h"
+#include "game/spokentext.h"
+#include "ui/announce.h"
 #include "ui/dialogids.h"
 #include "ui/dlgunits.h"
 #include "ui/pictures.h"
@@ -28,10 +30,14 @@ CResultDlg::CResultDlg(QWidget* parent, int pictureId, int heightDlu, int okTopD
     m_picture->setGeometry(DluRect(7, 7, 247, 81));
     m_picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_picture->setPixmap(Picture(pictureId));
+    // The words are only in the picture; a screen reader gets them in the
+    // player's language.
+    m_picture->setAccessibleName(QString::fromUtf8(Phrase(pictureId == IDB_WIN ? SAY_YOU_WIN : SAY_YOU_LOSE)));
 }
 
 int CResultDlg::DoModal()
 {
+    Announce(parentWidget(), m_picture->accessibleName());
     return exec() == QDialog::Accepted ? IDOK : IDCANCEL;
 }
 
