@@ -6,14 +6,15 @@ class QString;
 class QWidget;
 
 // Tells the player's screen reader a short text: "E5: hit", "Your turn", a
-// network notice. The text becomes the accessible description of the board
-// view of the window `where` belongs to (or of `where` itself, in a window
-// without boards), and a description-changed event is raised on it; on Linux
-// that reaches AT-SPI. Any widget of the main window will do as `where`.
+// network notice, said by a notification that shows; screen readers speak
+// those whatever has the focus. (Qt 6.4 hands a changed name or description
+// to AT-SPI without its text, and Orca cannot speak that.) `where` is any
+// widget of the window the news is about.
 void Announce(QWidget* where, const QString& text);
-// The same on one object of the accessibility tree, e.g. the board that was
-// shot at, so that the reader can tell whose board the news is about.
-void Announce(QAccessibleInterface* source, const QString& text);
+// The news of a shot, said from the board that was shot at (an object of
+// the board view's accessibility tree), so the reader can tell whose board
+// it is about; the board keeps it as its description.
+void Announce(QAccessibleInterface* board, const QString& text);
 
 // Every accessibility event of the game passes here on its way to Qt. Qt
 // delivers events only while a screen reader has switched accessibility on,

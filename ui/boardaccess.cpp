@@ -172,7 +172,9 @@ private:
     QString m_strNews;
 };
 
-// The table below a board, read as one line.
+// The table below a board, read as one line. A status line rather than a
+// label: screen readers read a window's labels out whenever it becomes
+// active, and a status line only when asked.
 class CShipsAfloatAccess : public CDrawnPart {
 public:
     using CDrawnPart::CDrawnPart;
@@ -187,7 +189,7 @@ public:
         const CRect& rc = m_player->m_rcBoard;
         return GlobalRect(m_view, rc.left, rc.bottom + 40, 144, 4 * 31);
     }
-    QAccessible::Role role() const override { return QAccessible::StaticText; }
+    QAccessible::Role role() const override { return QAccessible::StatusBar; }
 };
 
 // The view: the opponent's board first, as it stands on the left.
@@ -277,7 +279,8 @@ void InstallBoardAccess()
 QAccessibleInterface* BoardAccessible(QWidget* view, const CPlayer& player)
 {
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(view);
-    return iface ? iface->child(&player == &PlayerTwo ? 0 : 1) : nullptr;
+    QAccessibleInterface* board = iface ? iface->child(&player == &PlayerTwo ? 0 : 1) : nullptr;
+    return board && board->role() == QAccessible::Table ? board : nullptr;
 }
 
 void NotifyCursorMoved(QWidget* view)

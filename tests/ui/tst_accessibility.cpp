@@ -13,8 +13,9 @@
 
 namespace {
 
-// "board|text" for every description change, in order; the name of the
-// object that last took the focus.
+// What a screen reader has been told, in order: "board|news" for news of a
+// shot at a board, "|news" for the rest; and the name of the object that
+// last took the focus.
 QStringList g_news;
 QString g_focus;
 
@@ -23,8 +24,8 @@ void Listen(QAccessibleEvent* event)
     QAccessibleInterface* source = event->accessibleInterface();
     if (!source)
         return;
-    if (event->type() == QAccessible::DescriptionChanged)
-        g_news << source->text(QAccessible::Name) + '|' + source->text(QAccessible::Description);
+    if (event->type() == QAccessible::ObjectShow && source->role() == QAccessible::Notification)
+        g_news << source->text(QAccessible::Description) + '|' + source->text(QAccessible::Name);
     else if (event->type() == QAccessible::Focus)
         g_focus = source->text(QAccessible::Name);
 }
@@ -111,7 +112,7 @@ private slots:
         const QList<int> fleet{44, 45, 99};
         const QString all = "Ships afloat — one-deck: 4, two-deck: 3, three-deck: 2, four-deck: 1";
         QTest::newRow("a miss hands the turn over and back") << true << fleet << "Down*4 Right*3 Space" << "D5" << "miss"
-            << QStringList{"Computer - Easy|D5: miss", "Battlefield|Your turn"} << all;
+            << QStringList{"Computer - Easy|D5: miss", "|Your turn"} << all;
         QTest::newRow("a hit keeps the turn") << true << fleet << "Down*4 Right*4 Space" << "E5" << "hit"
             << QStringList{"Computer - Easy|E5: hit"} << all;
         QTest::newRow("the second deck sinks the two-decker") << true << fleet << "Down*4 Right*4 Space Right Space"
@@ -125,7 +126,7 @@ private slots:
             << QStringList{"Компьютер - Ламер|К10: убит, 1 палуба"}
             << "На плаву — однопалубных: 3, двухпалубных: 3, трёхпалубных: 2, четырёхпалубных: 1";
         QTest::newRow("the last deck ends the game") << true << QList<int>{99} << "PgDn End Space" << "J10" << "sunk"
-            << QStringList{"Computer - Easy|J10: sunk, 1 deck", "Battlefield|You win!"}
+            << QStringList{"Computer - Easy|J10: sunk, 1 deck", "|You win!"}
             << "Ships afloat — one-deck: 3, two-deck: 3, three-deck: 2, four-deck: 1";
     }
     void shotsAreAnnouncedAndReadBack()
@@ -156,6 +157,11 @@ private slots:
         }
         QCOMPARE(heard, news);
         QCOMPARE(verdict, news.last().endsWith("You win!") ? QString("You win!") : QString());
+        // The board keeps the news of the last shot at it.
+        QString lastShot;
+        for (const QString& item : news)
+            lastShot = item.startsWith('|') ? lastShot : item.section('|', 1);
+        QCOMPARE(View()->child(0)->text(QAccessible::Description), lastShot);
         KeyboardTarget();   // the player is back at the main window, as after any dialog
         QAccessibleInterface* cursor = View()->focusChild();
         QVERIFY(cursor);
