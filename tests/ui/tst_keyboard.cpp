@@ -22,11 +22,6 @@ const int TIDY_DECKS[] = {0, 1, 2, 3, 20, 21, 22, 24, 25, 26, 40, 41, 43, 44, 46
 
 const QRgb FRAME_YELLOW = qRgb(255, 255, 0);
 
-QPoint CellCentre(const CPlayer& player, int row, int col)
-{
-    return {player.m_rcBoard.left + 26 * col + 13, player.m_rcBoard.top + 26 * row + 13};
-}
-
 QString Repeat(const char* key, int times)
 {
     return times > 0 ? QStringLiteral("%1*%2 ").arg(key).arg(times) : QString();
@@ -159,41 +154,35 @@ private slots:
 
     void enterFollowsTheLastUsedDevice_data()
     {
-        // The pointer first rests on G5 (row 4, column 6).
+        // The pointer first rests on G5 (row 4, column 6), whose middle is at
+        // (254, 168) on the opponent's board from (85, 51).
         QTest::addColumn<QString>("keys");
-        QTest::addColumn<bool>("pointerAfter");   // the pointer moves after the keys
+        QTest::addColumn<QPoint>("pointerAfter");   // where the pointer moves after the keys, if anywhere
         QTest::addColumn<QString>("fire");
-        QTest::addColumn<int>("shot");            // the cell shot, -1 none
-        QTest::newRow("keys last: Enter at the cursor") << "Down Right*2" << false << "Enter" << 12;
-        QTest::newRow("pointer last: Enter under the pointer") << "Down Right*2" << true << "Enter" << 46;
-        QTest::newRow("pointer last: Space still at the cursor") << "Down Right*2" << true << "Space" << 12;
-        QTest::newRow("no keys: Enter under the pointer") << "" << false << "Enter" << 46;
+        QTest::addColumn<int>("shot");              // the cell shot, -1 none
+        QTest::newRow("keys last: Enter at the cursor") << "Down Right*2" << QPoint() << "Enter" << 12;
+        QTest::newRow("pointer last: Enter under the pointer") << "Down Right*2" << QPoint(256, 170) << "Enter" << 46;
+        QTest::newRow("pointer last: Space still at the cursor") << "Down Right*2" << QPoint(256, 170) << "Space" << 12;
+        QTest::newRow("no keys: Enter under the pointer") << "" << QPoint() << "Enter" << 46;
+        QTest::newRow("pointer beside the board: Enter fires nowhere") << "Down" << QPoint(5, 5) << "Enter" << -1;
     }
     void enterFollowsTheLastUsedDevice()
     {
         QFETCH(QString, keys);
-        QFETCH(bool, pointerAfter);
+        QFETCH(QPoint, pointerAfter);
         QFETCH(QString, fire);
         QFETCH(int, shot);
         StartByKeys();
         QWidget* view = (*m_window)->ClientArea();
-        QTest::mouseMove(view, CellCentre(PlayerTwo, 4, 6));
+        QTest::mouseMove(view, QPoint(254, 168));
         Keys(keys);
-        if (pointerAfter)
-            QTest::mouseMove(view, CellCentre(PlayerTwo, 4, 6) + QPoint(2, 2));
+        if (!pointerAfter.isNull())
+            QTest::mouseMove(view, pointerAfter);
         Keys(fire);
         for (const int cell : {12, 46})
             QCOMPARE(PlayerTwo.m_view[cell] != CELL_WATER, cell == shot);
-    }
-
-    void enterWithThePointerBesideTheBoardFiresNowhere()
-    {
-        StartByKeys();
-        QTest::mouseMove((*m_window)->ClientArea(), QPoint(5, 5));
-        const QByteArray before(reinterpret_cast<const char*>(PlayerTwo.m_fleet), BOARD_CELLS);
-        Keys("Enter");
-        QCOMPARE(QByteArray(reinterpret_cast<const char*>(PlayerTwo.m_fleet), BOARD_CELLS), before);
-        QVERIFY(MyTurn);
+        if (shot < 0)
+            QCOMPARE(std::count(PlayerTwo.m_view, PlayerTwo.m_view + BOARD_CELLS, CELL_WATER), 100L);
     }
 
     void wholeGamesWithKeysOnly_data()
