@@ -18,10 +18,6 @@ public:
     bool isValid() const override { return true; }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return m_window ? m_window->windowHandle() : nullptr; }
-    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation) const override
-    {
-        return {};
-    }
     QAccessibleInterface* focusChild() const override { return nullptr; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(qApp); }
