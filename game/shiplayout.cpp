@@ -1,5 +1,6 @@
 #include "game/shiplayout.h"
 
+#include "game/cellcursor.h"
 #include "game/gamerand.h"
 #include "game/resources.h"
 
@@ -263,6 +264,18 @@ void CShipLayout::RotateAt(int x, int y)
     m_ships[ship].RotateAbout(row, col);
 }
 
+void CShipLayout::MovePicked(int dr, int dc)
+{
+    if (m_nPicked >= 0)
+        m_ships[m_nPicked].MoveBy(dr, dc);
+}
+
+void CShipLayout::TurnPicked()
+{
+    if (m_nPicked >= 0)
+        m_ships[m_nPicked].RotateAbout(m_ships[m_nPicked].m_nRow, m_ships[m_nPicked].m_nCol);
+}
+
 void CShipLayout::Draw(CDrawContext& dc) const
 {
     CPlayer::DrawSea(dc, m_rcBoard);
@@ -277,4 +290,10 @@ void CShipLayout::Draw(CDrawContext& dc) const
                                    m_rcBoard.top + CELL_PITCH * row, picture);
         }
     }
+    if (m_nPicked < 0)
+        return;
+    const CPlacedShip& ship = m_ships[m_nPicked];
+    int lastRow, lastCol;
+    ship.CellAt(ship.m_nLength - 1, lastRow, lastCol);
+    DrawFocusFrame(dc, m_rcBoard, ship.m_nRow, ship.m_nCol, lastRow, lastCol);
 }

@@ -46,11 +46,16 @@ public:
     void DragTo(int x, int y);
     void Drop();
     void RotateAt(int x, int y);
+    // The keys move the picked ship a cell at a time and turn it about its
+    // first deck, under the same rules as a drag and a right click.
+    void MovePicked(int dr, int dc);
+    void TurnPicked();
     void Draw(CDrawContext& dc) const;
 
     CPlacedShip m_ships[SHIP_COUNT];   // fleet order: 4, 3, 3, 2, 2, 2, 1, 1, 1, 1
     int m_nSelected = -1;
     int m_nLastRow = -1;
     int m_nLastCol = -1;
+    int m_nPicked = -1;   // the ship the keys hold, drawn framed; -1 none
     CRect m_rcBoard;
 };

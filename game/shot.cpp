@@ -1,6 +1,7 @@
 #include "game/player.h"
 
 #include "game/globals.h"
+#include "game/shothook.h"
 #include "game/sound.h"
 #include "store/settings.h"
 
@@ -39,6 +40,7 @@ bool CPlayer::Shoot(int row, int col)
         return false;
     signed char& cell = m_fleet[row * BOARD_SIZE + col];
     const bool audible = Sound && !m_bHuman;
+    bool changed = true;
 
     switch (cell) {
     case CELL_MISS:
@@ -64,9 +66,12 @@ bool CPlayer::Shoot(int row, int col)
 
     default:
         // A sunk or shown deck: the shot is used up but changes nothing.
+        changed = false;
         break;
     }
     SyncView();
+    if (changed)
+        ReportShot(*this, row, col);
     return true;
 }
 

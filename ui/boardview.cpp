@@ -1,5 +1,6 @@
 #include "ui/boardview.h"
 
+#include "ui/boardaccess.h"
 #include "ui/gamedlg.h"
 
 #include <QMouseEvent>
@@ -33,6 +34,8 @@ CBoardView::CBoardView(CGameDlg* dlg) : QWidget(dlg), m_dlg(dlg)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    InstallBoardAccess();
     FitToScale();
 }
 
@@ -56,6 +59,21 @@ QPoint CBoardView::ToScene(const QPointF& pos) const
     // A pointer on a whole device pixel comes back as a hair less than it.
     const auto scene = [n](qreal d) { return static_cast<int>(std::floor((d + 1e-6) / n)); };
     return QPoint(scene(device.x()), scene(device.y()));
+}
+
+QRect CBoardView::FromScene(const QRect& scene) const
+{
+    const qreal dpr = devicePixelRatioF();
+    const int n = SceneScale(dpr);
+    const QPointF offset = mapTo(window(), QPointF(0, 0));
+    const QPoint origin = DeviceOrigin();
+    const auto logical = [dpr, n](int scenePixel, int deviceOrigin, qreal widgetOffset) {
+        return qRound((deviceOrigin + scenePixel * n) / dpr - widgetOffset);
+    };
+    const int left = logical(scene.left(), origin.x(), offset.x());
+    const int top = logical(scene.top(), origin.y(), offset.y());
+    return QRect(QPoint(left, top), QPoint(logical(scene.left() + scene.width(), origin.x(), offset.x()) - 1,
+                                          logical(scene.top() + scene.height(), origin.y(), offset.y()) - 1));
 }
 
 // The smallest size, in the desktop's logical pixels, whose device pixels
@@ -109,8 +127,19 @@ void CBoardView::paintEvent(QPaintEvent*)
     painter.fillRect(QRect(0, scene.height(), beyond, beyond), margin);
 }
 
+void CBoardView::mouseMoveEvent(QMouseEvent* event)
+{
+    m_dlg->OnPointerMoved(event->globalPosition().toPoint());
+}
+
+void CBoardView::mousePressEvent(QMouseEvent*)
+{
+    m_dlg->HideCellCursor();
+}
+
 void CBoardView::mouseReleaseEvent(QMouseEvent* event)
 {
+    m_dlg->HideCellCursor();
     if (event->button() != Qt::LeftButton)
         return;
     const QPoint p = ToScene(event->position());

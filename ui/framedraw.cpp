@@ -51,6 +51,8 @@ QImage CGameDlg::RenderScene()
     QPainter painter(&scene);
     CQtDrawContext dc(painter);
     DrawScene(dc);
+    if (BoardsShown && !m_session->Waiting)
+        m_cursor.Draw(dc, PlayerTwo.m_rcBoard);
     // The frame control's thin black border around the board frame.
     painter.setPen(Qt::black);
     painter.drawRect(FRAME_X, FRAME_Y, FRAME_WIDTH - 1, FRAME_HEIGHT - 1);

@@ -98,6 +98,8 @@ void CGameDlg::StartGame()
     Redraw();
     if (NetRole != 0)
         UpdateCursor();  // the partner may be the one to begin
+    if (MyTurn)
+        AnnounceYourTurn();
     if (!MyTurn && NetRole == 0)
         ComputerTurn();
     Busy = 0;

@@ -16,7 +16,6 @@
 #include "ui/scoresdlg.h"
 
 #include <QCloseEvent>
-#include <QCursor>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -103,10 +102,12 @@ CGameDlg::CGameDlg(QWidget* parent) : QDialog(parent)
     ConnectNetSignals();
     WaitCursor = new CAnimatedCursor(this);
     BuildMenu(English != 0);
+    StartSpeech();
 }
 
 CGameDlg::~CGameDlg()
 {
+    StopSpeech();
     // Closed before the window it reports to goes.
     m_connection->disconnect(this);
     m_session.reset();
@@ -208,6 +209,9 @@ void CGameDlg::OnHotKey(int id)
 
 void CGameDlg::keyPressEvent(QKeyEvent* event)
 {
+    const bool chord = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (!chord && OnCursorKey(event->key()))
+        return;
     switch (event->key()) {
     case Qt::Key_F1:
         if (!Busy)
@@ -223,12 +227,6 @@ void CGameDlg::keyPressEvent(QKeyEvent* event)
     default:
         QDialog::keyPressEvent(event);
     }
-}
-
-void CGameDlg::OnOK()
-{
-    const QPoint p = m_client->ToScene(m_client->mapFromGlobal(QPointF(QCursor::pos())));
-    OnLButtonUp(0, p.x(), p.y());
 }
 
 void CGameDlg::OnCancel()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/cellcursor.h"
 #include "store/records.h"
 #include "ui/busyflag.h"
 
@@ -19,6 +20,7 @@ class CNetDlg;
 class CNetSession;
 class CResultDlg;
 struct NETMSG;
+class CPlayer;
 class QMenuBar;
 class QShortcut;
 class QTimer;
@@ -72,8 +74,20 @@ public:
     void ConfirmExit();
     void SetLanguage(bool english);
     void UpdateModeUI();
-    void OnOK();       // Enter: shoots at the cell under the pointer
+    void OnOK();       // Enter: shoots at the cell cursor or at the cell under the pointer
     void OnCancel();   // Esc and "Exit"
+
+    // The keyboard's cell cursor on the opponent's board
+    bool OnCursorKey(int key);
+    void FireAtCursor();
+    void HideCellCursor();
+    void OnPointerMoved(const QPoint& global);
+
+    // What a screen reader is told: each shot's result, the turn, the end
+    void StartSpeech();
+    void StopSpeech();
+    void AnnounceShot(const CPlayer& target, int row, int col);
+    void AnnounceYourTurn();
 
     // Board frame drawing and the wait cursor
     void DrawScene(CDrawContext& dc);
@@ -115,6 +129,8 @@ public:
     // Start-up shows the splash picture; tests that build many windows leave it out.
     bool m_bShowSplash = true;
 
+    CCellCursor m_cursor;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -145,4 +161,5 @@ private:
     bool m_bInComputerTurn = false;
     bool m_bCloseRequested = false;  // a close that arrived during the computer's turn
     bool m_bClosing = false;
+    QPoint m_lastPointer;            // where the pointer was when last seen
 };

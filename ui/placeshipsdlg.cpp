@@ -4,6 +4,7 @@
 #include "store/settings.h"
 #include "ui/dialogids.h"
 #include "ui/dlgunits.h"
+#include "ui/placeboard.h"
 #include "ui/qtdrawcontext.h"
 
 #include <QLabel>
@@ -66,7 +67,7 @@ CPlaceShipsDlg::CPlaceShipsDlg(QWidget* parent)
     : QDialog(parent)
 {
     setFixedSize(CLIENT_WIDTH, CLIENT_HEIGHT);
-    // Template order, which is also the tab order.
+    // Template order; the board widget sets the tab order.
     m_btnOK = MakeButton(this, "OK", "IDOK");
     m_btnCancel = MakeButton(this, "Cancel", "IDCANCEL");
     m_btnRandom = MakeButton(this, "Random", "IDC_RANDOM");
@@ -75,6 +76,8 @@ CPlaceShipsDlg::CPlaceShipsDlg(QWidget* parent)
     m_help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_help->setTextFormat(Qt::PlainText);
     m_btnOK->setDefault(true);
+
+    m_board = new CPlaceBoard(this);
 
     connect(m_btnOK, &QPushButton::clicked, this, &CPlaceShipsDlg::OnOK);
     connect(m_btnCancel, &QPushButton::clicked, this, &CPlaceShipsDlg::OnCancel);
@@ -90,6 +93,7 @@ void CPlaceShipsDlg::OnInitDialog()
 {
     m_bInitDone = true;
     m_rcFrame = FRAME_RECT;
+    m_board->setGeometry(m_rcFrame.left, m_rcFrame.top, m_rcFrame.Width(), m_rcFrame.Height());
     if (English) {
         setWindowTitle(QStringLiteral("Placing ships"));
         m_help->setText(QStringLiteral("Left MB :\n   Move\n\nRight MB :\n   Rotate"));

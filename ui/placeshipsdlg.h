@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QImage>
 
+class CPlaceBoard;
 class QLabel;
 class QPushButton;
 
@@ -33,6 +34,7 @@ public:
     QPushButton* m_btnCancel = nullptr;
     QPushButton* m_btnRandom = nullptr;
     QLabel* m_help = nullptr;
+    CPlaceBoard* m_board = nullptr;   // the keyboard's way onto the board
 
 public slots:
     void accept() override;

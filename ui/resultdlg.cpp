@@ -1,6 +1,8 @@
 #include "ui/resultdlg.h"
 
 #include "game/resources.h"
+#include "game/spokentext.h"
+#include "ui/announce.h"
 #include "ui/dialogids.h"
 #include "ui/dlgunits.h"
 #include "ui/pictures.h"
@@ -31,10 +33,14 @@ CResultDlg::CResultDlg(QWidget* parent, int pictureId)
     layout->addWidget(m_picture);
     layout->addWidget(m_btnOK, 0, Qt::AlignHCenter);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    // The words are only in the picture; a screen reader gets them in the
+    // player's language.
+    m_picture->setAccessibleName(QString::fromUtf8(Phrase(pictureId == IDB_WIN ? SAY_YOU_WIN : SAY_YOU_LOSE)));
 }
 
 int CResultDlg::DoModal()
 {
+    Announce(parentWidget(), m_picture->accessibleName());
     return exec() == QDialog::Accepted ? IDOK : IDCANCEL;
 }
 

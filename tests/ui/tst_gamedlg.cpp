@@ -71,7 +71,6 @@ private slots:
     void computerMayOpenTheGame();
     void clicksThatChangeNothing_data();
     void clicksThatChangeNothing();
-    void enterShootsAtTheCellUnderThePointer();
     void escapeAsksOnlyDuringABattle_data();
     void escapeAsksOnlyDuringABattle();
     void cancelledNameDialogKeepsTheBattle();
@@ -251,23 +250,6 @@ void TestGameDlg::clicksThatChangeNothing()
     QCOMPARE(Grid(PlayerTwo.m_fleet), enemy);
     QCOMPARE(Grid(PlayerOne.m_fleet), mine);  // the computer did not shoot either
     QVERIFY(MyTurn);
-}
-
-void TestGameDlg::enterShootsAtTheCellUnderThePointer()
-{
-    StartGame();
-    const QPoint cell = CellCentre(PlayerTwo, 4, 6);
-    QCursor::setPos(m_dlg->ClientArea()->mapToGlobal(cell));
-    if (QCursor::pos() != m_dlg->ClientArea()->mapToGlobal(cell))
-        QSKIP("this platform cannot place the pointer");
-    QCOMPARE(PlayerTwo.m_view[46], CELL_WATER);
-    QTest::keyClick(m_dlg.get(), Qt::Key_Return);
-    QVERIFY(PlayerTwo.m_view[46] != CELL_WATER);
-
-    const auto before = Grid(PlayerTwo.m_fleet);
-    QCursor::setPos(m_dlg->ClientArea()->mapToGlobal(QPoint(5, 5)));
-    QTest::keyClick(m_dlg.get(), Qt::Key_Return);
-    QCOMPARE(Grid(PlayerTwo.m_fleet), before);
 }
 
 void TestGameDlg::escapeAsksOnlyDuringABattle_data()

@@ -1,0 +1,176 @@
+// A player with a screen reader: what the accessibility tree says of the
+// boards and their cells, and what it is told after each shot.
+#include "support/gamewindow.h"
+#include "support/modal.h"
+#include "ui/announce.h"
+#include "ui/namedlg.h"
+#include "ui/resultdlg.h"
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QLabel>
+#include <QRegularExpression>
+
+namespace {
+
+// What a screen reader has been told, in order: "board|news" for news of a
+// shot at a board, "|news" for the rest; and the name of the object that
+// last took the focus.
+QStringList g_news;
+QString g_focus;
+
+void Listen(QAccessibleEvent* event)
+{
+    QAccessibleInterface* source = event->accessibleInterface();
+    if (!source)
+        return;
+    if (event->type() == QAccessible::ObjectShow && source->role() == QAccessible::Notification)
+        g_news << source->text(QAccessible::Description) + '|' + source->text(QAccessible::Name);
+    else if (event->type() == QAccessible::Focus)
+        g_focus = source->text(QAccessible::Name);
+}
+
+// The opponent's fleet replaced by decks of our choosing, still hidden.
+void PutEnemyDecks(const QList<int>& decks)
+{
+    PlayerTwo.ClearGrids();
+    for (const int cell : decks)
+        PlayerTwo.m_fleet[cell] = CELL_SHIP;
+    PlayerTwo.HideFleet();
+}
+
+} // namespace
+
+class TestAccessibility : public QObject {
+    Q_OBJECT
+    std::unique_ptr<GameWindow> m_window;
+
+    void StartGame(const QString& name)
+    {
+        WhenModal<CNameDlg>([name](CNameDlg* dlg) {
+            dlg->findChild<QComboBox*>()->setEditText(name);
+            Keys("Enter");
+        });
+        (*m_window)->NewGame();
+    }
+    QAccessibleInterface* View() const { return QAccessible::queryAccessibleInterface((*m_window)->ClientArea()); }
+
+private slots:
+    // A screen reader is listening.
+    void init() { SetAccessibleListener(Listen); }
+    void cleanup()
+    {
+        m_window.reset();
+        SetAccessibleListener(nullptr);
+    }
+
+    void boardsAreNamedAsTheirCaptions_data()
+    {
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("said");   // the view, the two boards, a deck and water of the player's
+        QTest::newRow("English, Hard") << true << 3 << "Marina"
+                                       << QStringList{"Battlefield", "Computer - Hard", "Marina", "your deck", "not shot"};
+        QTest::newRow("Russian, Normal") << false << 2 << "Марина"
+                                         << QStringList{"Поле боя", "Компьютер - Юзер", "Марина", "ваша палуба",
+                                                        "не обстреляна"};
+    }
+    void boardsAreNamedAsTheirCaptions()
+    {
+        QFETCH(bool, english);
+        QFETCH(int, level);
+        QFETCH(QString, name);
+        QFETCH(QStringList, said);
+        m_window = std::make_unique<GameWindow>(english);
+        QCOMPARE(View()->childCount(), 0);   // nothing is drawn before the first game
+        Level = level;
+        StartGame(name);
+        QAccessibleInterface* view = View();
+        QCOMPARE(view->text(QAccessible::Name), said[0]);
+        QCOMPARE(view->childCount(), 4);   // two boards, two tables of ships afloat
+        QCOMPARE(view->child(0)->text(QAccessible::Name), said[1]);
+        QCOMPARE(view->child(1)->text(QAccessible::Name), said[2]);
+        QCOMPARE(view->child(1)->childCount(), 100);
+        const int deck = int(std::find(PlayerOne.m_fleet, PlayerOne.m_fleet + BOARD_CELLS, CELL_SHIP) - PlayerOne.m_fleet);
+        const int water = int(std::find(PlayerOne.m_fleet, PlayerOne.m_fleet + BOARD_CELLS, CELL_WATER) - PlayerOne.m_fleet);
+        QCOMPARE(view->child(1)->child(deck)->text(QAccessible::Description), said[3]);
+        QCOMPARE(view->child(1)->child(water)->text(QAccessible::Description), said[4]);
+    }
+
+    void shotsAreAnnouncedAndReadBack_data()
+    {
+        // The opponent's fleet in most of these games: a two-decker on E5 and
+        // F5 (cells 44, 45) and a one-decker on J10 (99).
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<QList<int>>("decks");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("cell");    // the cursor's cell afterwards, as read back
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QStringList>("news");   // the computer's own shots left out
+        QTest::addColumn<QString>("afloat");     // the opponent's table of ships afloat
+        const QList<int> fleet{44, 45, 99};
+        const QString all = "Ships afloat — one-deck: 4, two-deck: 3, three-deck: 2, four-deck: 1";
+        QTest::newRow("a miss hands the turn over and back") << true << fleet << "Down*4 Right*3 Space" << "D5" << "miss"
+            << QStringList{"Computer - Easy|D5: miss", "|Your turn"} << all;
+        QTest::newRow("a hit keeps the turn") << true << fleet << "Down*4 Right*4 Space" << "E5" << "hit"
+            << QStringList{"Computer - Easy|E5: hit"} << all;
+        QTest::newRow("the second deck sinks the two-decker") << true << fleet << "Down*4 Right*4 Space Right Space"
+            << "F5" << "sunk" << QStringList{"Computer - Easy|E5: hit", "Computer - Easy|F5: sunk, 2 decks"}
+            << "Ships afloat — one-deck: 4, two-deck: 2, three-deck: 2, four-deck: 1";
+        QTest::newRow("in Russian, a two-decker down Д5 and Д6") << false << QList<int>{44, 54, 99}
+            << "Down*4 Right*4 Space Down Space" << "Д6" << "убит"
+            << QStringList{"Компьютер - Ламер|Д5: ранен", "Компьютер - Ламер|Д6: убит, 2 палубы"}
+            << "На плаву — однопалубных: 4, двухпалубных: 2, трёхпалубных: 2, четырёхпалубных: 1";
+        QTest::newRow("Russian players say К10") << false << fleet << "PgDn End Space" << "К10" << "убит"
+            << QStringList{"Компьютер - Ламер|К10: убит, 1 палуба"}
+            << "На плаву — однопалубных: 3, двухпалубных: 3, трёхпалубных: 2, четырёхпалубных: 1";
+        QTest::newRow("the last deck ends the game") << true << QList<int>{99} << "PgDn End Space" << "J10" << "sunk"
+            << QStringList{"Computer - Easy|J10: sunk, 1 deck", "|You win!"}
+            << "Ships afloat — one-deck: 3, two-deck: 3, three-deck: 2, four-deck: 1";
+    }
+    void shotsAreAnnouncedAndReadBack()
+    {
+        QFETCH(bool, english);
+        QFETCH(QList<int>, decks);
+        QFETCH(QString, keys);
+        QFETCH(QStringList, news);
+        m_window = std::make_unique<GameWindow>(english);
+        StartGame("Player");
+        PutEnemyDecks(decks);
+        QString verdict;
+        WhenModal<CWinDlg>([&verdict](CWinDlg* dlg) {
+            verdict = QAccessible::queryAccessibleInterface(dlg->m_picture)->text(QAccessible::Name);
+            Keys("Enter");
+        }, 2000);
+        g_news.clear();
+        Keys(keys);
+
+        QStringList heard;
+        for (const QString& item : g_news) {
+            // The computer's replies, on the player's own board, in the same words.
+            static const QRegularExpression reply("^Player\\|[A-J]([1-9]|10): (miss|hit|sunk, [1-4] decks?)$");
+            if (!item.startsWith("Player|"))
+                heard << item;
+            else
+                QVERIFY2(reply.match(item).hasMatch(), qPrintable(item));
+        }
+        QCOMPARE(heard, news);
+        QCOMPARE(verdict, news.last().endsWith("You win!") ? QString("You win!") : QString());
+        // The board keeps the news of the last shot at it.
+        QString lastShot;
+        for (const QString& item : news)
+            lastShot = item.startsWith('|') ? lastShot : item.section('|', 1);
+        QCOMPARE(View()->child(0)->text(QAccessible::Description), lastShot);
+        KeyboardTarget();   // the player is back at the main window, as after any dialog
+        QAccessibleInterface* cursor = View()->focusChild();
+        QVERIFY(cursor);
+        QTEST(cursor->text(QAccessible::Name), "cell");
+        QTEST(cursor->text(QAccessible::Description), "state");
+        QTEST(g_focus, "cell");
+        QTEST(View()->child(2)->text(QAccessible::Name), "afloat");
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"

@@ -1,0 +1,118 @@
+#include "ui/placeboard.h"
+
+#include "game/spokentext.h"
+#include "ui/announce.h"
+#include "ui/placeshipsdlg.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QPushButton>
+
+CPlaceBoard::CPlaceBoard(CPlaceShipsDlg* dlg) : QWidget(dlg), m_dlg(dlg)
+{
+    setObjectName(QStringLiteral("IDC_BOARD"));
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAccessibleName(QString::fromUtf8(Phrase(SAY_YOUR_FLEET)));
+    setWhatsThis(QString::fromUtf8(Phrase(SAY_PLACEMENT_KEYS)));
+    // The board first, then the buttons as they stand from top to bottom:
+    // the order in which the eye meets them.
+    setTabOrder(this, dlg->m_btnOK);
+    setTabOrder(dlg->m_btnOK, dlg->m_btnRandom);
+    setTabOrder(dlg->m_btnRandom, dlg->m_btnCancel);
+}
+
+void CPlaceBoard::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // The dialog opens with the keys on the board; Enter still means OK.
+    m_bOpening = true;
+    setFocus(Qt::OtherFocusReason);
+}
+
+bool CPlaceBoard::focusNextPrevChild(bool next)
+{
+    const int picked = m_dlg->m_layout.m_nPicked;
+    const int last = CShipLayout::SHIP_COUNT - 1;
+    if (picked < 0) {
+        Pick(next ? 0 : last);
+        return true;
+    }
+    if (next ? picked < last : picked > 0) {
+        Pick(picked + (next ? 1 : -1));
+        return true;
+    }
+    return QWidget::focusNextPrevChild(next);
+}
+
+void CPlaceBoard::keyPressEvent(QKeyEvent* event)
+{
+    CShipLayout& layout = m_dlg->m_layout;
+    int dr = 0;
+    int dc = 0;
+    switch (event->key()) {
+    case Qt::Key_Left: dc = -1; break;
+    case Qt::Key_Right: dc = 1; break;
+    case Qt::Key_Up: dr = -1; break;
+    case Qt::Key_Down: dr = 1; break;
+    case Qt::Key_R:
+    case Qt::Key_Space: break;
+    default:
+        QWidget::keyPressEvent(event);   // Enter, Esc and the rest go to the dialog
+        return;
+    }
+    // A key before any Tab takes hold of the first ship rather than doing nothing.
+    if (layout.m_nPicked < 0) {
+        Pick(0);
+        return;
+    }
+    if (dr != 0 || dc != 0)
+        layout.MovePicked(dr, dc);
+    else
+        layout.TurnPicked();
+    Changed();
+}
+
+void CPlaceBoard::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    // Qt may hand the opening dialog's focus over as if by Tab; no ship is
+    // picked until the player asks.
+    if (m_bOpening) {
+        m_bOpening = false;
+        return;
+    }
+    if (event->reason() == Qt::TabFocusReason)
+        Pick(0);
+    else if (event->reason() == Qt::BacktabFocusReason)
+        Pick(CShipLayout::SHIP_COUNT - 1);
+}
+
+void CPlaceBoard::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    // A message box or a menu over the dialog keeps the pick; leaving the
+    // board for a button drops it.
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        Pick(-1);
+}
+
+void CPlaceBoard::Pick(int ship)
+{
+    m_dlg->m_layout.m_nPicked = ship;
+    Changed();
+}
+
+void CPlaceBoard::Changed()
+{
+    m_dlg->Redraw();
+    m_dlg->UpdateOK();
+    const CShipLayout& layout = m_dlg->m_layout;
+    if (layout.m_nPicked < 0)
+        return;
+    const CPlacedShip& ship = layout.m_ships[layout.m_nPicked];
+    int lastRow, lastCol;
+    ship.CellAt(ship.m_nLength - 1, lastRow, lastCol);
+    Announce(this, QString::fromStdString(PlacedShipText(ship.m_nLength, ship.m_nRow, ship.m_nCol, lastRow,
+                                                         lastCol, !layout.IsValid())));
+}
