@@ -19,8 +19,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -158,15 +156,6 @@ public:
 
     CGameDlg* operator->() const { return m_dlg.get(); }
     CGameDlg* get() const { return m_dlg.get(); }
-
-    bool IsChecked(int id) const
-    {
-        for (const QAction* top : m_dlg->findChild<QMenuBar*>()->actions())
-            for (const QAction* item : top->menu() ? top->menu()->actions() : QList<QAction*>{})
-                if (item->data().toInt() == id)
-                    return item->isChecked();
-        return false;
-    }
 
     // The records table as a player reads it.
     QStringList Records() const

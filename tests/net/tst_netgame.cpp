@@ -1,6 +1,7 @@
 // Whole network games against the real main window, the other machine
 // played by the test in raw bytes.
 #include "netfixture.h"
+#include "support/gamewindow.h"
 #include "game/gamerand.h"
 #include "game/sound.h"
 #include "ui/optionsdlg.h"
@@ -49,7 +50,6 @@ private slots:
         };
         QVERIFY(b.Start());
         QVERIFY(held);
-        QCOMPARE(b.w->windowTitle(), QStringLiteral("Tidebolt [ Server ]"));
         // New game; after our name dialog, "server first" when we begin, the rule, then our opening.
         QCOMPARE(b.client.m_received, Bytes({7, 0}) + (MyTurn ? Bytes({3, 0}) : QByteArray()) + Bytes({6, 1, 0}) + OurOpening());
 
@@ -89,27 +89,39 @@ private slots:
         QTRY_COMPARE(b.pilot.m_boxes, (QStringList{"Connect successful!", "Connect closed"}));
         QVERIFY(!GameInProgress && b.w->NetRole == 0 && !b.w->BoardsShown && !b.w->m_connection->IsConnected());
         QCOMPARE(b.w->windowTitle(), QStringLiteral("Tidebolt"));
-        QVERIFY(b.w.IsChecked(ID_GAME_COMPUTER) && !b.w.IsChecked(ID_GAME_NETWORK));
         QCOMPARE(b.w->m_records.GetCount() + PlayerOne.m_nWins + PlayerTwo.m_nWins, 0);
     }
 
-    // The server starts a new game in the middle of a battle it could shoot
-    // in; until its client answers, the old board takes no shot.
-    void oldBattleTakesNoShotWhileTheNextWaits()
+    // The server's player uses no mouse: F2 in the middle of a battle,
+    // Enter for the name, every shot by the keys. Until the client answers,
+    // the old board under "Please wait..." takes no shot, by click or key.
+    void serverPlaysByKeysAlone()
     {
         CServerBattle b;
+        b.pilot.m_onWindow = [&b, answer = b.pilot.m_onWindow](QWidget* window) {
+            if (qobject_cast<CNameDlg*>(window) || qobject_cast<CResultDlg*>(window))
+                return b.pilot.Later([] { Keys("Enter"); });
+            answer(window);
+        };
         QVERIFY(b.Start());
         QVERIFY(b.TakeTheTurn());
         const QByteArray before((const char*)PlayerTwo.m_fleet, BOARD_CELLS);
-        b.pilot.Later([&b] { b.w->OnCommand(ID_GAME_NEWGAME); });
+        b.pilot.Later([] { Keys("F2"); });
         QTRY_VERIFY(b.w->m_session->Waiting && b.client.m_received.endsWith(Bytes(MakeNameMsg("Player")) + Bytes({1, 0})));
         b.client.m_received.clear();
         QTest::mouseClick(b.w->ClientArea(), Qt::LeftButton, {}, CellCentre(PlayerTwo, 99));
-        QCursor::setPos(b.w->ClientArea()->mapToGlobal(CellCentre(PlayerTwo, 98)));
-        QTest::keyClick(b.w.get(), Qt::Key_Return);
+        Keys("Space Enter");
         QTest::qWait(200);
         QCOMPARE(b.client.m_received, QByteArray());
         QCOMPARE(QByteArray((const char*)PlayerTwo.m_fleet, BOARD_CELLS), before);
+        b.client.Send(OpeningBytes("Rival"));
+        QTRY_VERIFY(GameInProgress);
+        QVERIFY(b.TakeTheTurn());
+        for (int cell = 0; cell < BOARD_CELLS; ++cell)   // with the rule on every hit shoots again
+            if (StandardFleetPicture()[cell] == '#')
+                Keys(QStringLiteral("Home PgUp Right*%1 Down*%2 Space").arg(cell % BOARD_SIZE).arg(cell / BOARD_SIZE));
+        QTRY_VERIFY(!GameInProgress && PlayerTwo.AllSunk());
+        QCOMPARE(b.w.Records(), (QStringList{"Player 1 0 10", "Rival 0 1 -10"}));
     }
 
     // On a client the rule is the server's and so is the opening of games:
