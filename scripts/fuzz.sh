@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang (libFuzzer, AddressSanitizer,
-# UndefinedBehaviorSanitizer) into build-fuzz and runs each for the given
-# number of seconds (default 60) on a scratch copy of its seed corpus.
-# Prints one FIGURE line per target; exits non-zero when any target crashed.
-# A crashing input is kept in build-fuzz/artifacts/<target>/.
+# UndefinedBehaviorSanitizer) into build-fuzz and runs each on a scratch copy
+# of its seed corpus for the given number of seconds (default 60), or until
+# it has run the given number of inputs, whichever comes first:
+#   scripts/fuzz.sh [seconds-per-target] [executions-per-target]
+# As many targets run at once as the machine has cores. Prints one FIGURE
+# line per target; exits non-zero when any target crashed. A crashing input
+# is kept in build-fuzz/artifacts/<target>/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 budget="${1:-60}"
-case "$budget" in
-  ''|*[!0-9]*) echo "usage: $0 [seconds-per-target]" >&2; exit 2 ;;
+runs="${2:--1}"
+case "$budget$runs" in
+  *[!0-9-]*|'') echo "usage: $0 [seconds-per-target] [executions-per-target]" >&2; exit 2 ;;
 esac
 
 scripts/deps.sh
@@ -27,24 +31,34 @@ declare -A feeds=(
   [session]="a partner's messages mixed with the local player's moves, checked against the course of a game"
 )
 
-crashed=0
-for name in netparse profile anifile avifile session; do
-  target="fuzz_$name"
-  work="build-fuzz/run/$name"
-  artifacts="build-fuzz/artifacts/$name"
+# fuzz <name>: one target, its log in build-fuzz/run/<name>/log.
+fuzz() {
+  local name=$1 work="build-fuzz/run/$1" artifacts="build-fuzz/artifacts/$1"
   rm -rf "$work" "$artifacts"
   mkdir -p "$work/corpus" "$artifacts"
   cp fuzz/corpus/"$name"/* "$work/corpus/"
-  seeds=$(find "$work/corpus" -type f | wc -l)
-  args=(-max_total_time="$budget" -print_final_stats=1 -timeout=10 -artifact_prefix="$artifacts/")
+  find "$work/corpus" -type f | wc -l >"$work/seeds"
+  local args=(-max_total_time="$budget" -runs="$runs" -print_final_stats=1 -timeout=10 -artifact_prefix="$artifacts/")
   [ -f "fuzz/$name.dict" ] && args+=(-dict="fuzz/$name.dict")
+  "build-fuzz/fuzz/fuzz_$name" "${args[@]}" "$work/corpus" >"$work/log" 2>&1
+  echo $? >"$work/rc"
+}
 
-  echo "== $target for $budget s"
-  set +e
-  "build-fuzz/fuzz/$target" "${args[@]}" "$work/corpus" >"$work/log" 2>&1
-  rc=$?
-  set -e
+targets=(netparse profile anifile avifile session)
+echo "== ${targets[*]}: $budget s each${2:+ or $runs executions}, $(nproc) at a time"
+for name in "${targets[@]}"; do
+  while [ "$(jobs -rp | wc -l)" -ge "$(nproc)" ]; do wait -n || true; done
+  fuzz "$name" &
+done
+wait
 
+crashed=0
+for name in "${targets[@]}"; do
+  target="fuzz_$name"
+  work="build-fuzz/run/$name"
+  artifacts="build-fuzz/artifacts/$name"
+  rc=$(cat "$work/rc" 2>/dev/null || echo 1)
+  seeds=$(cat "$work/seeds")
   execs=$(sed -n 's/^stat::number_of_executed_units: *\([0-9]*\).*/\1/p' "$work/log" | tail -n 1)
   # Without final stats (killed hard), the last progress line still counts.
   [ -n "$execs" ] || execs=$(sed -n 's/^#\([0-9]*\).*/\1/p' "$work/log" | tail -n 1)

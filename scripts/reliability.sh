@@ -2,15 +2,18 @@
 # Runs every reliability check and writes docs/reliability.md from the
 # FIGURE lines they print:
 #   scripts/reliability.sh [fuzz-seconds-per-target] [computer-games-per-level] [network-games]
-# (defaults 60, 1000 and 100). Every check runs even when an earlier one
+#                          [fuzz-executions-per-target] [killed-saves]
+# (defaults 60, 1000, 100, no bound and 100; a fuzz target stops at its
+# seconds or its executions, whichever comes first). Every check runs even when an earlier one
 # fails; the document records each command's exit, and the script exits
 # non-zero when any failed. Logs are kept in build-soak/reliability/.
 set -uo pipefail
 cd "$(dirname "$0")/.."
-fuzz="${1:-60}" games="${2:-1000}" netgames="${3:-100}"
-for n in "$fuzz" "$games" "$netgames"; do
+fuzz="${1:-60}" games="${2:-1000}" netgames="${3:-100}" fuzzruns="${4:--1}" kills="${5:-100}"
+for n in "$fuzz" "$games" "$netgames" "${fuzzruns#-}" "$kills"; do
   case "$n" in ''|*[!0-9]*|0)
-    echo "usage: $0 [fuzz-seconds-per-target] [computer-games-per-level] [network-games]" >&2; exit 2 ;;
+    echo "usage: $0 [fuzz-seconds-per-target] [computer-games-per-level] [network-games]" \
+         "[fuzz-executions-per-target] [killed-saves]" >&2; exit 2 ;;
   esac
 done
 build=build-soak
@@ -46,9 +49,14 @@ build_tests() {
 }
 
 step build "cmake --build $build (Release) --target tst_hostilepeer tst_damagedfiles tst_killedsave tst_duel" build_tests
-step fuzz "scripts/fuzz.sh $fuzz" scripts/fuzz.sh "$fuzz"
+fuzz_shown="scripts/fuzz.sh $fuzz"
+[ "$fuzzruns" = -1 ] || fuzz_shown+=" $fuzzruns"
+step fuzz "$fuzz_shown" scripts/fuzz.sh "$fuzz" "$fuzzruns"
+export TIDEBOLT_KILLS="$kills"
 for t in hostilepeer damagedfiles killedsave duel; do
-  step "$t" "ctest --test-dir $build -R '^tst_$t\$' -V" private_net ctest --test-dir "$build" -R "^tst_$t\$" -V
+  shown_env=""
+  [ "$t" = killedsave ] && shown_env="TIDEBOLT_KILLS=$kills "
+  step "$t" "${shown_env}ctest --test-dir $build -R '^tst_$t\$' -V" private_net ctest --test-dir "$build" -R "^tst_$t\$" -V
 done
 step soak "scripts/soak.sh $games $netgames" scripts/soak.sh "$games" "$netgames"
 
@@ -119,7 +127,7 @@ figure below is a line printed by the check itself, gathered by
 `scripts/reliability.sh`; none is written by hand.
 INTRO
   echo
-  echo "Produced on $(date -u '+%Y-%m-%d %H:%M UTC') from commit $commit by \`scripts/reliability.sh $fuzz $games $netgames\`."
+  echo "Produced on $(date -u '+%Y-%m-%d %H:%M UTC') from commit $commit by \`scripts/reliability.sh $fuzz $games $netgames $fuzzruns $kills\`."
   table "Fuzzing" fuzz
   table "Hostile peers" hostilepeer
   table "Damaged files and killed saves" damagedfiles killedsave
