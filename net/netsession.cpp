@@ -67,8 +67,7 @@ void CNetSession::End()
 {
     if (!IsActive())
         return;
-    if (m_phase == ENetPhase::Battle)
-        GameInProgress = 0;
+    GameInProgress = 0;
     m_phase = ENetPhase::Off;
     m_nUnanswered = 0;
     m_bOpeningOwed = false;

@@ -35,7 +35,9 @@ void CGameDlg::NewGame()
     const std::string nameBefore = Name;
     CNameDlg dlg(this);
     dlg.Setup(&Name, &m_records);
-    m_connection->EnableQueue(false);
+    // What the partner sends meanwhile waits for the player's name.
+    if (network)
+        m_connection->EnableQueue(false);
     if (dlg.DoModal() == IDCANCEL) {
         if (NetRole != 0)
             GameWithComputer();
@@ -59,11 +61,7 @@ void CGameDlg::NewGame()
 
 void CGameDlg::CheckReady()
 {
-    if (!m_session->IsActive()) {
-        StartGame();
-        return;
-    }
-    if (m_session->IsReady()) {
+    if (!m_session->IsActive() || m_session->IsReady()) {
         StartGame();
         return;
     }
