@@ -2,6 +2,7 @@
 // played by the test in raw bytes.
 #include "netfixture.h"
 #include "support/gamewindow.h"
+#include "support/modal.h"
 #include "game/gamerand.h"
 #include "game/sound.h"
 #include "ui/optionsdlg.h"
@@ -92,16 +93,19 @@ private slots:
         QCOMPARE(b.w->m_records.GetCount() + PlayerOne.m_nWins + PlayerTwo.m_nWins, 0);
     }
 
-    // The server's player uses no mouse: F2 in the middle of a battle,
-    // Enter for the name, every shot by the keys. Until the client answers,
-    // the old board under "Please wait..." takes no shot, by click or key.
+    // The server's player uses no mouse: F2 in the middle of a battle, the
+    // fleet arranged by keys, every shot by the keys. Until the client
+    // answers, the old board under "Please wait..." takes no shot.
     void serverPlaysByKeysAlone()
     {
         CServerBattle b;
         b.pilot.m_onWindow = [&b, answer = b.pilot.m_onWindow](QWidget* window) {
-            if (qobject_cast<CNameDlg*>(window) || qobject_cast<CResultDlg*>(window))
+            if (qobject_cast<CNameDlg*>(window))
+                return b.pilot.Later([] { WhenModal<CPlaceShipsDlg>(ArrangeTidyFleetByKeys), Keys("Tab Space Enter"); });
+            if (qobject_cast<CResultDlg*>(window))
                 return b.pilot.Later([] { Keys("Enter"); });
-            answer(window);
+            if (!qobject_cast<CPlaceShipsDlg*>(window))
+                answer(window);
         };
         QVERIFY(b.Start());
         QVERIFY(b.TakeTheTurn());
@@ -116,10 +120,12 @@ private slots:
         QCOMPARE(QByteArray((const char*)PlayerTwo.m_fleet, BOARD_CELLS), before);
         b.client.Send(OpeningBytes("Rival"));
         QTRY_VERIFY(GameInProgress);
+        for (const int cell : TIDY_DECKS)   // the fleet as the keys arranged it
+            QVERIFY(PlayerOne.m_fleet[cell] == CELL_SHIP);
         QVERIFY(b.TakeTheTurn());
         for (int cell = 0; cell < BOARD_CELLS; ++cell)   // with the rule on every hit shoots again
             if (StandardFleetPicture()[cell] == '#')
-                Keys(QStringLiteral("Home PgUp Right*%1 Down*%2 Space").arg(cell % BOARD_SIZE).arg(cell / BOARD_SIZE));
+                Keys(KeysTo(cell / BOARD_SIZE, cell % BOARD_SIZE) + "Space");
         QTRY_VERIFY(!GameInProgress && PlayerTwo.AllSunk());
         QCOMPARE(b.w.Records(), (QStringList{"Player 1 0 10", "Rival 0 1 -10"}));
     }

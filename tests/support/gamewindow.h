@@ -10,10 +10,12 @@
 #include "store/settings.h"
 #include "store/tempprofile.h"
 #include "ui/gamedlg.h"
+#include "ui/placeshipsdlg.h"
 
 #include <QApplication>
 #include <QTest>
 
+#include <cstdlib>
 #include <memory>
 
 class GameWindow {
@@ -97,4 +99,38 @@ inline void Keys(const QString& script)
         if (!known)
             QTest::keyClicks(KeyboardTarget(), name);   // typed text
     }
+}
+
+// A legal fleet in fleet order: (row, column), every ship across.
+inline const int TIDY_FLEET[CShipLayout::SHIP_COUNT][2] = {{0, 0}, {2, 0}, {2, 4}, {4, 0}, {4, 3},
+                                                           {4, 6}, {6, 0}, {6, 2}, {6, 4}, {6, 6}};
+// Its twenty decks, row by row.
+inline const int TIDY_DECKS[] = {0, 1, 2, 3, 20, 21, 22, 24, 25, 26, 40, 41, 43, 44, 46, 47, 60, 62, 64, 66};
+
+inline QString Repeat(const char* key, int times)
+{
+    return times > 0 ? QStringLiteral("%1*%2 ").arg(key).arg(times) : QString();
+}
+
+// The keys from anywhere to a cell: to the nearer end of the row and of the
+// column first, then step by step.
+inline QString KeysTo(int row, int col)
+{
+    return (col < 5 ? "Home " + Repeat("Right", col) : "End " + Repeat("Left", 9 - col))
+           + (row < 5 ? "PgUp " + Repeat("Down", row) : "PgDn " + Repeat("Up", 9 - row));
+}
+
+// Puts the fleet where TIDY_FLEET says, with Tab, R and the arrows, then OK by Enter.
+inline void ArrangeTidyFleetByKeys(CPlaceShipsDlg* dlg)
+{
+    for (int i = 0; i < CShipLayout::SHIP_COUNT; ++i) {
+        Keys("Tab");
+        const CPlacedShip& ship = dlg->m_layout.m_ships[i];
+        if (!ship.m_bHorz)
+            Keys("R");
+        const int dr = TIDY_FLEET[i][0] - ship.m_nRow;
+        const int dc = TIDY_FLEET[i][1] - ship.m_nCol;
+        Keys(Repeat(dr < 0 ? "Up" : "Down", std::abs(dr)) + Repeat(dc < 0 ? "Left" : "Right", std::abs(dc)));
+    }
+    Keys("Enter");
 }
