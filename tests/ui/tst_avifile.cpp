@@ -112,7 +112,7 @@ private slots:
         QCOMPARE(QSize(clip.width, clip.height), QSize(160, 110));
         QCOMPARE(clip.compression, std::uint32_t(AVI_RLE8));
         QCOMPARE(clip.frames.size(), std::size_t(42));
-        QCOMPARE(clip.frameMicroseconds, 83333u);  // twelve a second
+        QCOMPARE(clip.frameMicroseconds, 166666u);  // six a second
     }
 
     void framesShowAsTheyWereWritten_data()
