@@ -273,26 +273,28 @@ void CGameDlg::ConfirmExit()
     done(QDialog::Accepted);
 }
 
+// Each window gives Busy back as it found it, unless a game changed it
+// meanwhile: one opened while a network game waits leaves F1-F3 dead.
 void CGameDlg::ShowHelp()
 {
-    Busy = 1;
+    Busy.Hold();
     QMessageBox box(QMessageBox::NoIcon, English ? "Help" : "Помощь",
                     QString::fromUtf8(English ? kHelpEnglish : kHelpRussian), QMessageBox::Ok, this);
     box.exec();
-    Busy = 0;
+    Busy.Release();
     Redraw();
 }
 
 void CGameDlg::ShowAbout()
 {
-    Busy = 1;
+    Busy.Hold();
     CAboutDlg(this).DoModal();
-    Busy = 0;
+    Busy.Release();
 }
 
 void CGameDlg::ShowOptions()
 {
-    Busy = 1;
+    Busy.Hold();
     const unsigned char englishBefore = English;
     const unsigned char traditionBefore = Tradition;
     COptionsDlg dlg(this);
@@ -304,7 +306,7 @@ void CGameDlg::ShowOptions()
             SetLanguage(English != 0);
         ApplyOptions(dlg.m_bNewGame != 0, traditionBefore);
     }
-    Busy = 0;
+    Busy.Release();
 }
 
 void CGameDlg::ShowScores()

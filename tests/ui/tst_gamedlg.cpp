@@ -80,8 +80,8 @@ private slots:
     void waitingShowsPleaseWait();
     void titleAndMenuFollowTheMode_data();
     void titleAndMenuFollowTheMode();
-    void scoresWindowGivesBusyBack_data();
-    void scoresWindowGivesBusyBack();
+    void windowsGiveBusyBack_data();
+    void windowsGiveBusyBack();
     void optionsDuringABattle_data();
     void optionsDuringABattle();
 
@@ -406,7 +406,7 @@ void TestGameDlg::titleAndMenuFollowTheMode()
     m_dlg->NetRole = 0;
 }
 
-void TestGameDlg::scoresWindowGivesBusyBack_data()
+void TestGameDlg::windowsGiveBusyBack_data()
 {
     // Comma-separated: "open" a scores window from the menu, "close" the
     // oldest one open; "wait": a new game now waits for its network partner
@@ -421,9 +421,13 @@ void TestGameDlg::scoresWindowGivesBusyBack_data()
     QTest::newRow("one of two windows closed") << "open,open,close" << 1;
     QTest::newRow("both windows closed") << "open,open,close,close" << 0;
     QTest::newRow("a new game began between two windows") << "open,wait,open,close,close" << 1;
+    // The help, about and options windows, opened and closed during the wait.
+    QTest::newRow("help during the wait") << "wait,help" << 1;
+    QTest::newRow("about during the wait") << "wait,about" << 1;
+    QTest::newRow("options during the wait") << "wait,options" << 1;
 }
 
-void TestGameDlg::scoresWindowGivesBusyBack()
+void TestGameDlg::windowsGiveBusyBack()
 {
     QFETCH(QString, steps);
     for (const QString& step : steps.split(',')) {
@@ -431,7 +435,10 @@ void TestGameDlg::scoresWindowGivesBusyBack()
             m_dlg->OnCommand(ID_GAME_SCORES);
         else if (step == "close")
             CloseOldestScores(*m_dlg);
-        else
+        else if (step == "help" || step == "about" || step == "options") {
+            WhenModal<QDialog>([](QDialog* window) { window->reject(); });
+            m_dlg->OnCommand(step == "help" ? ID_HELP_HELP : step == "about" ? ID_HELP_ABOUT : ID_OPTIONS);
+        } else
             m_dlg->Busy = step == "wait";
         QApplication::processEvents();
     }
