@@ -18,19 +18,27 @@
 #include <cstdlib>
 #include <memory>
 
+// A fresh main window on the profile in use, past its splash, with no game
+// or wins left over from the last test and the dice seeded alike each time.
+inline std::unique_ptr<CGameDlg> OpenGameWindow()
+{
+    GameInProgress = 0;
+    MyTurn = 0;
+    PlayerOne.m_nWins = PlayerTwo.m_nWins = 0;
+    auto dlg = std::make_unique<CGameDlg>();
+    dlg->m_bShowSplash = false;
+    dlg->OnInitDialog();
+    GameSrand(7);
+    dlg->show();
+    return dlg;
+}
+
 class GameWindow {
 public:
     explicit GameWindow(bool english = true)
         : m_profile(english ? "[Options]\nCompDelay=0\nEnglish=1\n" : "[Options]\nCompDelay=0\nEnglish=0\n")
     {
-        GameInProgress = 0;
-        MyTurn = 0;
-        PlayerOne.m_nWins = PlayerTwo.m_nWins = 0;
-        m_dlg = std::make_unique<CGameDlg>();
-        m_dlg->m_bShowSplash = false;
-        m_dlg->OnInitDialog();
-        GameSrand(7);
-        m_dlg->show();
+        m_dlg = OpenGameWindow();
         m_bActive = QTest::qWaitForWindowActive(m_dlg.get());
     }
 

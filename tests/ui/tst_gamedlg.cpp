@@ -9,6 +9,7 @@
 #include "store/profile.h"
 #include "store/qt/qsettingsprofile.h"
 #include "store/settings.h"
+#include "support/gamewindow.h"
 #include "support/modal.h"
 #include "ui/gamedlg.h"
 #include "ui/namedlg.h"
@@ -109,14 +110,7 @@ void TestGameDlg::init()
     SetProfile(m_profile.get());
     g_sounds.clear();
     SetSoundHook(RecordSound);
-    GameInProgress = 0;
-    MyTurn = 0;
-    PlayerOne.m_nWins = PlayerTwo.m_nWins = 0;
-    m_dlg = std::make_unique<CGameDlg>();
-    m_dlg->m_bShowSplash = false;
-    m_dlg->OnInitDialog();
-    GameSrand(7);
-    m_dlg->show();
+    m_dlg = OpenGameWindow();
     QVERIFY(QTest::qWaitForWindowExposed(m_dlg.get()));
 }
 
