@@ -33,6 +33,18 @@ inline std::unique_ptr<CGameDlg> OpenGameWindow()
     return dlg;
 }
 
+// What the window holds that a player reads elsewhere: the table of records
+// (the scores window) and whether F1 to F3 answer.
+inline const CRecordTable& WindowRecords(const CGameDlg* dlg)
+{
+    return dlg->m_records;
+}
+
+inline bool WindowBusy(const CGameDlg* dlg)
+{
+    return dlg->Busy != 0;
+}
+
 class GameWindow {
 public:
     explicit GameWindow(bool english = true)
