@@ -14,6 +14,8 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 void SetStartingCounts(CPlayer& player)
 {
@@ -119,7 +121,9 @@ void CGameDlg::OnLButtonUp(int /*flags*/, int x, int y)
             NetworkWin();
         return;
     }
-    if (!GameInProgress)
+    // Only the player's turn takes a shot, whatever brought the click: the
+    // computer's pauses still let timers, sockets and assistive technologies in.
+    if (!GameInProgress || !MyTurn)
         return;
     PlayerTwo.ShootAtPoint(x, y);
     Redraw();
@@ -155,10 +159,21 @@ void CGameDlg::ComputerTurn()
     if (CompDelay != 0)
         UpdateCursor();
     m_bInComputerTurn = false;
-    if (m_bCloseRequested) {
-        m_bCloseRequested = false;
-        ConfirmExit();
-    }
+    if (const int id = std::exchange(m_nHeldCommand, 0))
+        QTimer::singleShot(0, this, [this, id] { OnCommand(id); });
+}
+
+// No command runs inside the computer's turn: a new game, the options or a
+// question opened there would take the board from under the computer's next
+// shot. The first one asked (a close, a menu item from a screen reader, a
+// key) is carried out once the turn is over, after the handler that ran it.
+bool CGameDlg::HoldDuringComputerTurn(int id)
+{
+    if (!m_bInComputerTurn)
+        return false;
+    if (m_nHeldCommand == 0)
+        m_nHeldCommand = id;
+    return true;
 }
 
 void CGameDlg::WinAgainstComputer()

@@ -182,6 +182,8 @@ void CGameDlg::UpdateModeUI()
 
 void CGameDlg::OnCommand(int id)
 {
+    if (HoldDuringComputerTurn(id))
+        return;
     switch (id) {
     case ID_GAME_NEWGAME: NewGame(); break;
     case ID_GAME_SCORES: ShowScores(); break;
@@ -201,9 +203,9 @@ void CGameDlg::OnHotKey(int id)
     if (Busy)
         return;
     if (id == HOTKEY_NEWGAME) {
-        NewGame();
+        OnCommand(ID_GAME_NEWGAME);
     } else if (id == HOTKEY_SCORES) {
-        ShowScores();
+        OnCommand(ID_GAME_SCORES);
     }
 }
 
@@ -215,14 +217,14 @@ void CGameDlg::keyPressEvent(QKeyEvent* event)
     switch (event->key()) {
     case Qt::Key_F1:
         if (!Busy)
-            ShowHelp();
+            OnCommand(ID_HELP_HELP);
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         OnOK();
         return;
     case Qt::Key_Escape:
-        OnCancel();
+        OnCommand(ID_GAME_EXIT);
         return;
     default:
         QDialog::keyPressEvent(event);
@@ -251,11 +253,7 @@ void CGameDlg::closeEvent(QCloseEvent* event)
         return;
     }
     event->ignore();
-    if (m_bInComputerTurn) {
-        m_bCloseRequested = true;  // asked once the computer has finished its turn
-        return;
-    }
-    ConfirmExit();
+    OnCommand(ID_GAME_EXIT);
 }
 
 void CGameDlg::ConfirmExit()

@@ -141,6 +141,7 @@ private:
     void OnHotKey(int id);
     void BuildMenu(bool english);
     void PauseComputer(unsigned int milliseconds);
+    bool HoldDuringComputerTurn(int id);
     void WinAgainstComputer();
     void LossAgainstComputer();
     void NetworkWin();
@@ -159,7 +160,7 @@ private:
     QTimer* m_flashCheck = nullptr;  // asks whether to flash once activation has settled
     bool m_bSavedCursor = false;     // the wait cursor has replaced the pointer once
     bool m_bInComputerTurn = false;
-    bool m_bCloseRequested = false;  // a close that arrived during the computer's turn
+    int m_nHeldCommand = 0;          // the first command that came during the computer's turn
     bool m_bClosing = false;
     QPoint m_lastPointer;            // where the pointer was when last seen
 };

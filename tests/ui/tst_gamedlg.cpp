@@ -69,7 +69,6 @@ private slots:
 
     void wholeGameWonByClickingTheEnemyFleet();
     void lostGameShowsTheComputersSurvivingShips();
-    void computerMayOpenTheGame();
     void clicksThatChangeNothing_data();
     void clicksThatChangeNothing();
     void escapeAsksOnlyDuringABattle_data();
@@ -85,6 +84,8 @@ private slots:
     void windowsGiveBusyBack();
     void optionsDuringABattle_data();
     void optionsDuringABattle();
+    void inputWhileTheComputerPauses_data();
+    void inputWhileTheComputerPauses();
 
 private:
     void StartGame(const QString& name = "Player");
@@ -197,23 +198,6 @@ void TestGameDlg::lostGameShowsTheComputersSurvivingShips()
         QCOMPARE(frame.pixel(corner + QPoint(12, 12)), shown.pixel(12, 12));
     }
     QCOMPARE(revealed, 20);  // no deck of the computer was ever hit
-}
-
-void TestGameDlg::computerMayOpenTheGame()
-{
-    // Some seed makes the computer's draw even: it then shoots inside the
-    // start of the battle, before the player can click.
-    bool opened = false;
-    for (unsigned seed = 1; seed < 60 && !opened; ++seed) {
-        GameSrand(seed);
-        StartGame();
-        const auto shots = std::count_if(PlayerOne.m_fleet, PlayerOne.m_fleet + BOARD_CELLS,
-                                         [](signed char c) { return c == CELL_MISS || c >= CELL_HIT; });
-        opened = shots > 0;
-        QVERIFY(MyTurn);
-        QVERIFY(GameInProgress);
-    }
-    QVERIFY(opened);
 }
 
 void TestGameDlg::clicksThatChangeNothing_data()
@@ -489,6 +473,80 @@ void TestGameDlg::optionsDuringABattle()
     QCOMPARE(Grid(PlayerTwo.m_fleet) != enemy, newFleet);
     QCOMPARE(QString::fromStdString(PlayerTwo.GetName()), computer);
     QCOMPARE(int(m_dlg->Busy), 0);
+}
+
+void TestGameDlg::inputWhileTheComputerPauses_data()
+{
+    // What reaches the window while the computer waits before its shot, and
+    // the window that input opens once the computer is done.
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("windowAfter");
+    QTest::newRow("a click on the enemy board") << "click" << "";
+    QTest::newRow("Space at the cell cursor") << "Space" << "";
+    QTest::newRow("New game from the menu") << "menu" << "name";
+    QTest::newRow("F2") << "F2" << "name";
+    QTest::newRow("Esc") << "Esc" << "question";
+}
+
+void TestGameDlg::inputWhileTheComputerPauses()
+{
+    QFETCH(QString, input);
+    QFETCH(QString, windowAfter);
+    Tradition = 0;   // every shot passes the turn: the computer fires once
+    StartGame();
+    CompDelay = 300;
+    int miss = 0;
+    while (PlayerTwo.m_fleet[miss] != CELL_WATER)
+        ++miss;
+
+    bool computerToMove = false;
+    std::vector<signed char> enemyBefore, enemyDuring;
+    const auto land = [&] {
+        computerToMove = GameInProgress && !MyTurn;
+        enemyBefore = Grid(PlayerTwo.m_view);
+        QWindow* window = m_dlg->windowHandle();
+        QApplication::setActiveWindow(m_dlg.get());
+        if (input == "click") {
+            const int other = miss + 1;   // no shot has touched it yet
+            const QPoint at = m_dlg->ClientArea()->mapTo(m_dlg.get(), CellCentre(PlayerTwo, other / 10, other % 10));
+            QTest::mouseClick(window, Qt::LeftButton, {}, at);
+        } else if (input == "menu") {
+            for (QAction* item : m_dlg->findChild<QMenuBar*>()->actions().first()->menu()->actions())
+                if (item->data().toInt() == ID_GAME_NEWGAME)
+                    item->trigger();
+        } else if (input == "Space") {
+            for (Qt::Key key : {Qt::Key_End, Qt::Key_PageDown, Qt::Key_Space})   // the far corner, far from the miss
+                QTest::keyClick(window, key);
+        } else {
+            QTest::keyClick(window, input == "F2" ? Qt::Key_F2 : Qt::Key_Escape);
+        }
+        enemyDuring = Grid(PlayerTwo.m_view);
+    };
+    QString opened;
+    bool openedDuringTurn = false;
+    // Answered as it comes; the watch goes with the window.
+    auto* watch = new QTimer(m_dlg.get());
+    QObject::connect(watch, &QTimer::timeout, [&] {
+        auto* dlg = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dlg || !opened.isEmpty())
+            return;
+        opened = qobject_cast<CNameDlg*>(dlg) ? "name" : qobject_cast<QMessageBox*>(dlg) ? "question" : "other";
+        openedDuringTurn = GameInProgress && !MyTurn;
+        dlg->reject();
+    });
+    watch->start(10);
+    QTimer::singleShot(100, m_dlg.get(), land);
+    Click(CellCentre(PlayerTwo, miss / 10, miss % 10));
+
+    QVERIFY(computerToMove);
+    // Nothing the player does counts until the computer has shot.
+    QVERIFY(enemyDuring == enemyBefore);
+    if (windowAfter.isEmpty())
+        QTest::qWait(200);
+    QTRY_COMPARE(opened, windowAfter);
+    QVERIFY(!openedDuringTurn);
+    QVERIFY(GameInProgress);
+    QVERIFY(MyTurn);
 }
 
 QTEST_MAIN(TestGameDlg)
