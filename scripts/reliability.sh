@@ -2,18 +2,19 @@
 # Runs every reliability check and writes docs/reliability.md from the
 # FIGURE lines they print:
 #   scripts/reliability.sh [fuzz-seconds-per-target] [computer-games-per-level] [network-games]
-#                          [fuzz-executions-per-target] [killed-saves]
-# (defaults 60, 1000, 100, no bound and 100; a fuzz target stops at its
+#                          [fuzz-executions-per-target] [killed-saves] [monkey-seconds]
+# (defaults 60, 1000, 100, no bound, 100 and 600; a fuzz target stops at its
 # seconds or its executions, whichever comes first). Every check runs even when an earlier one
 # fails; the document records each command's exit, and the script exits
 # non-zero when any failed. Logs are kept in build-soak/reliability/.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 fuzz="${1:-60}" games="${2:-1000}" netgames="${3:-100}" fuzzruns="${4:--1}" kills="${5:-100}"
-for n in "$fuzz" "$games" "$netgames" "${fuzzruns#-}" "$kills"; do
+monkey="${6:-600}"
+for n in "$fuzz" "$games" "$netgames" "${fuzzruns#-}" "$kills" "$monkey"; do
   case "$n" in ''|*[!0-9]*|0)
     echo "usage: $0 [fuzz-seconds-per-target] [computer-games-per-level] [network-games]" \
-         "[fuzz-executions-per-target] [killed-saves]" >&2; exit 2 ;;
+         "[fuzz-executions-per-target] [killed-saves] [monkey-seconds]" >&2; exit 2 ;;
   esac
 done
 build=build-soak
@@ -59,6 +60,7 @@ for t in hostilepeer damagedfiles killedsave duel; do
   step "$t" "${shown_env}ctest --test-dir $build -R '^tst_$t\$' -V" private_net ctest --test-dir "$build" -R "^tst_$t\$" -V
 done
 step soak "scripts/soak.sh $games $netgames" scripts/soak.sh "$games" "$netgames"
+step monkey "scripts/monkey.sh $monkey" scripts/monkey.sh "$monkey" "${MONKEY_SEED:-1}" "$build"
 
 # One table row per FIGURE line: check | what it feeds in | how much | what it found.
 rows() {
@@ -127,7 +129,7 @@ figure below is a line printed by the check itself, gathered by
 `scripts/reliability.sh`; none is written by hand.
 INTRO
   echo
-  echo "Produced on $(date -u '+%Y-%m-%d %H:%M UTC') from commit $commit by \`scripts/reliability.sh $fuzz $games $netgames $fuzzruns $kills\`."
+  echo "Produced on $(date -u '+%Y-%m-%d %H:%M UTC') from commit $commit by \`scripts/reliability.sh $fuzz $games $netgames $fuzzruns $kills $monkey\`."
   table "Fuzzing" fuzz
   table "Hostile peers" hostilepeer
   table "Damaged files and killed saves" damagedfiles killedsave
@@ -135,8 +137,9 @@ INTRO
   printf '| Check | What it feeds in | How much | What it found |\n|---|---|---|---|\n'
   sanitizers
   table "Soak" soak duel
+  table "Random input" monkey
   printf '\n## Commands\n\nRun in this order, each with its exit:\n\n'
-  for name in build fuzz hostilepeer damagedfiles killedsave duel soak; do
+  for name in build fuzz hostilepeer damagedfiles killedsave duel soak monkey; do
     echo "- \`${shown[$name]}\`: exit ${status[$name]}"
   done
 } >docs/reliability.md

@@ -146,12 +146,7 @@ int main(int argc, char* argv[])
     {
         CMonkey monkey(args.seed, ini, log);
         monkey.Run(args.limits, replay);
-        const CRuleWatch& rules = monkey.Rules();
-        std::printf("FIGURE: monkey against the computer | random clicks, keys, menus, dialogs, options and close "
-                    "requests on the real main window offscreen, seed %u | %d games begun, %d played to the end, "
-                    "%lld inputs, %d player and %d computer shots in %.1f s | no rule broken\n",
-                    args.seed, rules.GamesStarted(), rules.GamesFinished(), monkey.Events(), rules.HumanShots(),
-                    rules.ComputerShots(), monkey.Elapsed() / 1000.0);
+        monkey.PrintFigure();
     }
     std::fclose(log);
     SetProfile(nullptr);

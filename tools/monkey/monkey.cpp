@@ -51,8 +51,8 @@ const NamedKey KEYS[] = {
 // The menu items a player in a hurry reaches for, by weight; the network
 // stays out of this game against the computer.
 const std::pair<int, int> MENU_WEIGHTS[] = {
-    {ID_GAME_NEWGAME, 8}, {ID_OPTIONS, 30}, {ID_GAME_SCORES, 15}, {ID_HELP_HELP, 15},
-    {ID_HELP_ABOUT, 8},   {ID_GAME_COMPUTER, 8}, {ID_GAME_EXIT, 4},
+    {ID_GAME_NEWGAME, 4}, {ID_OPTIONS, 12}, {ID_GAME_SCORES, 15}, {ID_HELP_HELP, 15},
+    {ID_HELP_ABOUT, 8},   {ID_GAME_COMPUTER, 8}, {ID_GAME_EXIT, 3},
 };
 
 QAction* MenuAction(QWidget* wnd, int id)
@@ -169,6 +169,12 @@ void CMonkey::Tick()
         return;
     }
     QString input;
+    if (m_bReplaying && m_replay.isEmpty()) {
+        // The log may end inside a dialog or the computer's turn: the run ends there.
+        PrintFigure();
+        std::fflush(m_pLog);
+        std::_Exit(0);
+    }
     if (m_bReplaying) {
         input = m_replay.takeFirst().section(' ', 1);
     } else {
@@ -363,6 +369,16 @@ void CMonkey::Answer(const QStringList& words)
     }
 }
 
+void CMonkey::PrintFigure() const
+{
+    std::printf("FIGURE: monkey against the computer | random clicks, keys, menus, dialogs, options and close "
+                "requests on the real main window offscreen, seed %u | %d games begun, %d played to the end, "
+                "%lld inputs, %d player and %d computer shots in %.1f s | no rule broken\n",
+                m_nSeed, m_rules.GamesStarted(), m_rules.GamesFinished(), m_nEvents, m_rules.HumanShots(),
+                m_rules.ComputerShots(), m_clock.elapsed() / 1000.0);
+    std::fflush(stdout);
+}
+
 void CMonkey::Stop(const std::string& fault)
 {
     std::fprintf(stderr, "tidebolt_monkey: FAULT after %lld inputs, %d games begun, %d ended, %.1f s: %s\n",
@@ -373,6 +389,11 @@ void CMonkey::Stop(const std::string& fault)
         std::fprintf(stderr, "    %s\n", line.toUtf8().constData());
     std::fflush(stderr);
     std::fflush(m_pLog);
+    std::printf("FIGURE: monkey against the computer | random input on the real main window offscreen, seed %u | "
+                "%d games begun, %d played to the end, %lld inputs in %.1f s | broken: %s\n",
+                m_nSeed, m_rules.GamesStarted(), m_rules.GamesFinished(), m_nEvents, m_clock.elapsed() / 1000.0,
+                fault.c_str());
+    std::fflush(stdout);
     // The fault may lie deep inside the window's own event loops: leave from here.
     std::_Exit(1);
 }

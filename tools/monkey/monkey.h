@@ -35,12 +35,8 @@ public:
     // Plays from the seed; or, with a log, the inputs it holds.
     void Run(const Limits& limits, const QStringList& replay = {});
 
-    const std::string& Fault() const { return m_strFault; }
-    long long Events() const { return m_nEvents; }
-    long long Elapsed() const { return m_clock.elapsed(); }
-    const CRuleWatch& Rules() const { return m_rules; }
-    // The last inputs, newest last, for the report of a fault.
-    QStringList Tail() const { return m_tail; }
+    // The run's figures, as one FIGURE line.
+    void PrintFigure() const;
     // Told of every shot of the player, from the rules' report.
     void OnPlayerShot();
 
@@ -79,7 +75,6 @@ private:
     enum ClickDue : char { NOTHING_DUE, NO_SHOT, A_SHOT, SHOT_CAME };
     std::vector<ClickDue> m_clickAt;
     long long m_nEvents = 0;
-    std::string m_strFault;
     QStringList m_tail;
     bool m_bStopped = false;
 };

@@ -105,6 +105,25 @@ std::string RecordChangeFault(const SoakRecords& before, const SoakRecords& afte
     return {};
 }
 
+namespace {
+
+// An INI value as written: a name with spaces at either end, or with
+// characters the format reserves, is quoted with \" and \\ escaped.
+std::string Unquoted(const std::string& value)
+{
+    if (value.size() < 2 || value.front() != '"' || value.back() != '"')
+        return value;
+    std::string plain;
+    for (std::size_t i = 1; i + 1 < value.size(); ++i) {
+        if (value[i] == '\\' && i + 2 < value.size())
+            ++i;
+        plain += value[i];
+    }
+    return plain;
+}
+
+} // namespace
+
 SoakRecords RecordsInIni(const std::string& text)
 {
     std::map<std::string, std::string> entries;
@@ -127,7 +146,7 @@ SoakRecords RecordsInIni(const std::string& text)
     const int count = std::atoi(entries["count"].c_str());
     for (int i = 0; i < count && i < CRecordTable::SHOWN; ++i) {
         const std::string n = std::to_string(i);
-        rows.push_back({entries["N" + n], value("w" + n), value("l" + n), value("s" + n)});
+        rows.push_back({Unquoted(entries["N" + n]), value("w" + n), value("l" + n), value("s" + n)});
     }
     return rows;
 }
