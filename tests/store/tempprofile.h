@@ -31,6 +31,8 @@ public:
         SetProfile(m_profile.get());
     }
 
+    QString Path() const { return m_dir.filePath("tidebolt.ini"); }
+
     // The file's own entries (read apart from the profile in use) for the
     // keys of the given ones, written alike: "key=value", or "key" when absent.
     QStringList Stored(const QStringList& entries) const

@@ -11,14 +11,11 @@
 // 2 on bad arguments, 3 when the window's thread stopped handling events.
 #include "monkey.h"
 
-#include "store/profile.h"
-#include "store/qt/qsettingsprofile.h"
+#include "store/tempprofile.h"
 
 #include <QApplication>
 #include <QDateTime>
 #include <QFile>
-#include <QSettings>
-#include <QTemporaryDir>
 
 #include <atomic>
 #include <chrono>
@@ -116,15 +113,9 @@ int main(int argc, char* argv[])
                 args.replay.isEmpty() ? "" : qPrintable(" (replaying " + args.replay + ")"));
     std::fflush(stdout);
 
-    QTemporaryDir dir;
-    const QString ini = dir.filePath(QStringLiteral("Tidebolt.ini"));
-    {
-        QSettings start(ini, QSettings::IniFormat);
-        start.setValue("Options/CompDelay", 0);
-        start.setValue("Options/English", 1);
-    }
-    CQSettingsProfile profile(ini);
-    SetProfile(&profile);
+    // The computer answers at once until the options say otherwise.
+    TempProfile profile("[Options]\nCompDelay=0\nEnglish=1\n");
+    const QString ini = profile.Path();
 
     g_lastBeat = NowSeconds();
     QTimer beat;
@@ -149,6 +140,5 @@ int main(int argc, char* argv[])
         monkey.PrintFigure();
     }
     std::fclose(log);
-    SetProfile(nullptr);
     return 0;
 }
