@@ -42,14 +42,13 @@ bool Save(QWidget& window, const QDir& dir, const QString& name)
 }
 
 // A modal box (the help, a question) as the player sees it, then closed.
-bool SaveModal(QWidget& owner, const QDir& dir, const QString& name, const std::function<void()>& open)
+bool SaveModal(const QDir& dir, const QString& name, const std::function<void()>& open)
 {
     bool ok = false;
     WhenModal<QMessageBox>([&](QMessageBox* box) {
         ok = Save(*box, dir, name);
         box->reject();
     });
-    Q_UNUSED(owner);
     open();
     return ok;
 }
@@ -57,6 +56,8 @@ bool SaveModal(QWidget& owner, const QDir& dir, const QString& name, const std::
 CRecordTable& FullTable()
 {
     static CRecordTable table;
+    if (table.GetCount() > 0)
+        return table;
     const char* const names[] = {"Константин Михайлов", "Wolfgang Amadeus Moz", "Ann", "Bob", "Мария",
                                  "Player", "Капитан Немо", "Xi", "Tom", "Ёж"};
     for (const char* name : names) {
@@ -96,7 +97,7 @@ int main(int argc, char* argv[])
         ChooseLanguage(language.toStdString());
         game.SetLanguage(English != 0);
         ok &= Save(game, dir, QStringLiteral("main"));
-        ok &= SaveModal(game, dir, QStringLiteral("help"), [&] { game.ShowHelp(); });
+        ok &= SaveModal(dir, QStringLiteral("help"), [&] { game.ShowHelp(); });
 
         static std::string name = "Wolfgang Amadeus Moz";
         CNameDlg nameDlg(&game);
