@@ -9,7 +9,7 @@
 // Marks a text for the catalogue's scanner, which reads this token by name;
 // spelt like the toolkit's own so both mean the same where both are seen.
 #ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(context, text) text
+#define QT_TRANSLATE_NOOP(scope, x) x
 #endif
 
 // The front end's catalogue lookup: the text in the player's language, UTF-8.

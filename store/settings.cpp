@@ -78,10 +78,6 @@ void ChooseLanguage(const std::string& language)
     English = AsFlag(language != RUSSIAN);
 }
 
-namespace {
-
-} // namespace
-
 void LoadSettings()
 {
     Level = GetProfileInt(OPTIONS, "Level", 1);
