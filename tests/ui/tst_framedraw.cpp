@@ -82,8 +82,6 @@ private slots:
     void gridAndSeaAtExactDevicePixels_data();
     void gridAndSeaAtExactDevicePixels();
     void deckPictureIsNotResampled();
-    void clickShootsTheCellUnderThePointer_data();
-    void clickShootsTheCellUnderThePointer();
     void taskbarFlashesOnlyWhileThePlayerIsElsewhere_data();
     void taskbarFlashesOnlyWhileThePlayerIsElsewhere();
 
@@ -299,30 +297,6 @@ void TestFrameDraw::deckPictureIsNotResampled()
         for (int x = 0; x < 25; ++x)
             CheckBlock(shown, picture + QPoint(x, y), deck.pixel(x, y), "deck picture");
     }
-}
-
-void TestFrameDraw::clickShootsTheCellUnderThePointer_data()
-{
-    QTest::addColumn<int>("cell");
-    QTest::newRow("top left") << 0;
-    QTest::newRow("middle") << 47;
-    QTest::newRow("bottom right") << 99;
-}
-
-void TestFrameDraw::clickShootsTheCellUnderThePointer()
-{
-    QFETCH(int, cell);
-    StartGame();
-    QVERIFY(MyTurn);
-    QCOMPARE(int(PlayerTwo.m_view[cell]), int(CELL_WATER));
-    // The pointer at the device pixel in the middle of the cell as shown.
-    const QPoint device = m_origin + (CellCorner(PlayerTwo, cell) + QPoint(13, 13)) * m_n;
-    const qreal dpr = m_dlg->devicePixelRatioF();
-    const QPoint logical = m_dlg->ClientArea()->mapFrom(m_dlg.get(), (QPointF(device) / dpr).toPoint());
-    const std::vector<signed char> before(PlayerTwo.m_view, PlayerTwo.m_view + BOARD_CELLS);
-    QTest::mouseClick(m_dlg->ClientArea(), Qt::LeftButton, {}, logical);
-    for (int i = 0; i < BOARD_CELLS; ++i)
-        QVERIFY2((PlayerTwo.m_view[i] != before[i]) == (i == cell), qPrintable(QString("cell %1").arg(i)));
 }
 
 void TestFrameDraw::taskbarFlashesOnlyWhileThePlayerIsElsewhere_data()
