@@ -112,7 +112,8 @@ public:
     void BeginNetPlay(bool server);
     void GameWithComputer();
 
-    // Read-only views for whoever drives the window from outside.
+    // What tests and tools may ask of the window. The connection is handed
+    // out whole: they play its far end and pull its cable.
     ENetRole NetRole() const;
     const CNetSession& Session() const { return *m_session; }
     CNetConnection& Connection() const { return *m_connection; }
