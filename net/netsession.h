@@ -79,7 +79,7 @@ public:
 
     ENetOutcome Receive(const NETMSG& rec);
     // Why a message was refused, in the current language.
-    const char* RefusalText() const;
+    std::string RefusalText() const;
 
 private:
     static bool IsLawful(bool server, unsigned char type, ENetPhase phase);
