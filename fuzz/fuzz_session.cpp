@@ -50,7 +50,7 @@ void CheckInvariants(const CNetSession& session, const CWire& wire, std::size_t 
     FUZZ_CHECK(session.IsActive() || (!session.MayOpen() && !session.MayShoot() && !session.IsReady()));
     // Readiness belongs to a game being set up; the battle's start clears it.
     if (phase == ENetPhase::Battle || phase == ENetPhase::Over)
-        FUZZ_CHECK(!session.LocalReady && !session.PeerReady);
+        FUZZ_CHECK(!session.LocalReady() && !session.PeerReady());
     FUZZ_CHECK(Decks(PlayerOne) == 20);
     // A fleet is taken only whole and lawful; until then player two has none.
     const int theirs = Decks(PlayerTwo);

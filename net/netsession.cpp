@@ -57,11 +57,11 @@ void CNetSession::Begin(bool server)
     m_phase = ENetPhase::NoGame;
     m_nUnanswered = 0;
     m_bOpeningOwed = false;
-    LocalReady = PeerReady = NameReceived = BoardReceived = false;
+    ClearReadiness();
     // A battle against the computer does not go on under a network game.
     GameInProgress = 0;
     // The client waits for its server to open the first game.
-    Waiting = !server;
+    m_bWaiting = !server;
 }
 
 void CNetSession::End()
@@ -72,8 +72,8 @@ void CNetSession::End()
     m_phase = ENetPhase::Off;
     m_nUnanswered = 0;
     m_bOpeningOwed = false;
-    LocalReady = PeerReady = NameReceived = BoardReceived = false;
-    Waiting = false;
+    ClearReadiness();
+    m_bWaiting = false;
 }
 
 bool CNetSession::MayOpen() const
@@ -87,7 +87,7 @@ void CNetSession::Open()
     // setting up the new game, not replaying the old one.
     GameInProgress = 0;
     m_phase = ENetPhase::Naming;
-    LocalReady = PeerReady = NameReceived = BoardReceived = false;
+    ClearReadiness();
     if (!m_bServer) {
         m_bOpeningOwed = false;
         return;
@@ -99,7 +99,9 @@ void CNetSession::Open()
 void CNetSession::Named()
 {
     m_phase = ENetPhase::Waiting;
-    LocalReady = true;
+    m_bLocalReady = true;
+    // Until the partner's part is here too, when the battle starts.
+    m_bWaiting = true;
     MyTurn = 1;
     if (m_bServer) {
         MyTurn = (GameRand() % 2) != 0;
@@ -117,8 +119,8 @@ void CNetSession::Named()
 void CNetSession::Start()
 {
     m_phase = ENetPhase::Battle;
-    LocalReady = PeerReady = false;
-    Waiting = false;
+    m_bLocalReady = m_bPeerReady = false;
+    m_bWaiting = false;
     GameInProgress = 1;
 }
 
@@ -187,8 +189,8 @@ ENetOutcome CNetSession::Receive(const NETMSG& rec)
         return OnNetName(rec);
     if (rec.type == NET_FLEET)
         return OnNetBoard(rec);
-    PeerReady = true;
-    return ENetOutcome::SetUp;
+    m_bPeerReady = true;
+    return SetUpArrived();
 }
 
 ENetOutcome CNetSession::OnNetName(const NETMSG& rec)
@@ -202,8 +204,8 @@ ENetOutcome CNetSession::OnNetName(const NETMSG& rec)
     if (bytes.empty())
         bytes = Utf8ToWindows1251(GameText("CNetSession", QT_TRANSLATE_NOOP("CNetSession", "Partner")));
     PlayerTwo.SetName(Windows1251ToUtf8(bytes));
-    NameReceived = true;
-    return ENetOutcome::SetUp;
+    m_bNameReceived = true;
+    return SetUpArrived();
 }
 
 ENetOutcome CNetSession::OnNetBoard(const NETMSG& rec)
@@ -217,8 +219,8 @@ ENetOutcome CNetSession::OnNetBoard(const NETMSG& rec)
         for (int col = 0; col < BOARD_SIZE; ++col)
             PlayerTwo.SetCell(row, col, static_cast<signed char>(rec.data[row * BOARD_SIZE + col]));
     PlayerTwo.HideFleet();
-    BoardReceived = true;
-    return ENetOutcome::SetUp;
+    m_bBoardReceived = true;
+    return SetUpArrived();
 }
 
 ENetOutcome CNetSession::OpponentShot(int row, int col)
@@ -239,4 +241,10 @@ std::string CNetSession::RefusalText() const
     return GameText("CNetSession",
                     QT_TRANSLATE_NOOP("CNetSession",
                                       "The partner's fleet breaks the rules of the game. The connection is closed."));
+}
+
+ENetOutcome CNetSession::SetUpArrived()
+{
+    m_bWaiting = true;
+    return ENetOutcome::SetUp;
 }

@@ -1,16 +1,11 @@
 #pragma once
 
+#include "net/netlink.h"
 #include "net/netmsg.h"
+#include "net/netrole.h"
 
 #include <string>
 #include <vector>
-
-// Writes one whole message on the game's connection.
-class INetLink {
-public:
-    virtual ~INetLink() = default;
-    virtual void Send(const std::vector<unsigned char>& bytes) = 0;
-};
 
 // Where a network game stands, the same on both machines but for a moment
 // while a message travels.
@@ -52,6 +47,7 @@ public:
     ENetPhase Phase() const { return m_phase; }
     bool IsActive() const { return m_phase != ENetPhase::Off; }
     bool IsServer() const { return m_bServer; }
+    ENetRole Role() const { return !IsActive() ? ENetRole::Computer : m_bServer ? ENetRole::Server : ENetRole::Client; }
 
     // The server opens games whenever it likes; a client only answers an
     // opening its server sent, or the two machines would play different games.
@@ -62,7 +58,16 @@ public:
     // then both send fleet, name and ready.
     void Named();
     // Both sides named and the partner's fleet and name here.
-    bool IsReady() const { return LocalReady && PeerReady && NameReceived && BoardReceived; }
+    bool IsReady() const { return m_bLocalReady && m_bPeerReady && m_bNameReceived && m_bBoardReceived; }
+    // What of the coming game's set-up has come from the partner.
+    bool PeerReady() const { return m_bPeerReady; }
+    bool NameReceived() const { return m_bNameReceived; }
+    bool BoardReceived() const { return m_bBoardReceived; }
+    bool LocalReady() const { return m_bLocalReady; }
+    // The frame shows "Please wait..." rather than the boards: a client
+    // before its server's first opening, or a set-up still short of the
+    // partner's part.
+    bool ShowsWait() const { return m_bWaiting; }
     void Start();
 
     bool MayShoot() const;
@@ -76,14 +81,6 @@ public:
     // Why a message was refused, in the current language.
     std::string RefusalText() const;
 
-    // Readiness of the coming game.
-    bool LocalReady = false;
-    bool PeerReady = false;
-    bool NameReceived = false;
-    bool BoardReceived = false;
-    // The frame shows "Please wait..." rather than the boards.
-    bool Waiting = false;
-
 private:
     static bool IsLawful(bool server, unsigned char type, ENetPhase phase);
     bool AnswersLatestOpening(unsigned char type);
@@ -91,6 +88,9 @@ private:
     ENetOutcome OnNetBoard(const NETMSG& rec);
     ENetOutcome OpponentShot(int row, int col);
     void Finish();
+    void ClearReadiness() { m_bLocalReady = m_bPeerReady = m_bNameReceived = m_bBoardReceived = false; }
+    // Part of the partner's set-up came: the frame waits for the rest.
+    ENetOutcome SetUpArrived();
 
     INetLink& m_link;
     ENetPhase m_phase = ENetPhase::Off;
@@ -100,4 +100,10 @@ private:
     int m_nUnanswered = 0;
     // Client: the server opened a game that New game has not yet run.
     bool m_bOpeningOwed = false;
+    // Readiness of the coming game.
+    bool m_bLocalReady = false;
+    bool m_bPeerReady = false;
+    bool m_bNameReceived = false;
+    bool m_bBoardReceived = false;
+    bool m_bWaiting = false;
 };

@@ -13,6 +13,9 @@ unsigned int CompDelay = 0;
 std::string Name;
 std::string CurServer;
 std::vector<std::string> ServerList;
+int WindowWidth = 0;
+int WindowHeight = 0;
+unsigned char WindowMaximized = 0;
 std::string Language = "ru";
 std::string FirstRunLanguage = "ru";
 
@@ -36,6 +39,14 @@ unsigned int StoredDelay(int stored)
 {
     constexpr int LONGEST_DELAY = 60000;
     return static_cast<unsigned int>(stored >= 0 && stored <= LONGEST_DELAY ? stored : DEFAULT_DELAY);
+}
+
+// A size no screen has is a hand-edit gone wrong: forgotten, so the window
+// picks its own again.
+int StoredLength(int stored)
+{
+    constexpr int LONGEST = 16384;
+    return stored > 0 && stored <= LONGEST ? stored : 0;
 }
 
 unsigned char AsFlag(int value)
@@ -93,6 +104,9 @@ void LoadSettings()
     CompDelay = StoredDelay(GetProfileInt(OPTIONS, "CompDelay", DEFAULT_DELAY));
     Name = GetProfileString(OPTIONS, "Name", "Player");
     CurServer = GetProfileString(OPTIONS, "CurServer", "");
+    WindowWidth = StoredLength(GetProfileInt(OPTIONS, "WindowWidth", 0));
+    WindowHeight = StoredLength(GetProfileInt(OPTIONS, "WindowHeight", 0));
+    WindowMaximized = AsFlag(GetProfileInt(OPTIONS, "WindowMaximized", 0));
     // The numbered list ends at its first gap, so a lone Server3 after a
     // missing Server2 is never read.
     for (int i = 1;; ++i) {
@@ -114,6 +128,9 @@ void SaveSettings()
     WriteProfileInt(OPTIONS, "CompDelay", static_cast<int>(CompDelay));
     WriteProfileString(OPTIONS, "Name", Name);
     WriteProfileString(OPTIONS, "CurServer", CurServer);
+    WriteProfileInt(OPTIONS, "WindowWidth", WindowWidth);
+    WriteProfileInt(OPTIONS, "WindowHeight", WindowHeight);
+    WriteProfileInt(OPTIONS, "WindowMaximized", AsFlag(WindowMaximized));
     for (std::size_t i = 0; i < ServerList.size(); ++i)
         WriteProfileString(OPTIONS, ServerEntry(static_cast<int>(i) + 1), ServerList[i]);
 }

@@ -17,6 +17,11 @@ extern unsigned int CompDelay;      // milliseconds before each computer shot
 extern std::string Name;            // UTF-8
 extern std::string CurServer;
 extern std::vector<std::string> ServerList;
+// The main window's size as the player left it, in the desktop's logical
+// pixels; 0 until the player has had a window.
+extern int WindowWidth;
+extern int WindowHeight;
+extern unsigned char WindowMaximized;
 
 // The language of a run whose profile holds no choice yet: the front end
 // sets it from the desktop's language before LoadSettings. Once the player

@@ -2,11 +2,9 @@
 
 #include "game/player.h"
 #include "game/spokentext.h"
-#include "net/netsession.h"
 #include "store/settings.h"
 #include "ui/announce.h"
 #include "ui/boardview.h"
-#include "ui/gamedlg.h"
 
 #include <QAccessibleWidget>
 #include <QPointer>
@@ -22,31 +20,30 @@ void Unregister(QAccessible::Id id)
         QAccessible::deleteAccessibleInterface(id);
 }
 
-const CGameDlg* GameOf(const QWidget* view)
+// The cell the keys are on, as an index of the board's cells.
+int CursorIndex(const CBoardView* view)
 {
-    return view ? qobject_cast<const CGameDlg*>(view->window()) : nullptr;
+    const CCellCursor& cursor = view->Shows().m_cursor;
+    return cursor.m_nRow * BOARD_SIZE + cursor.m_nCol;
 }
 
-bool BoardsVisible(const QWidget* view)
+// A rectangle of the view as the screen shows it.
+QRect GlobalRect(const QWidget* view, const QRect& rc)
 {
-    const CGameDlg* game = GameOf(view);
-    return game && game->BoardsShown && !game->m_session->Waiting;
-}
-
-// A rectangle of the drawn scene as the screen shows it: at a fractional
-// desktop scale a scene pixel is not a logical pixel.
-QRect GlobalRect(const QWidget* view, int left, int top, int width, int height)
-{
-    QRect rc(left, top, width, height);
-    if (const auto* board = dynamic_cast<const CBoardView*>(view))
-        rc = board->FromScene(rc);
     return QRect(view->mapToGlobal(rc.topLeft()), rc.size());
+}
+
+// A rectangle of the drawn scene as the screen shows it: the picture is
+// enlarged and centred, so a scene pixel is not a logical pixel.
+QRect GlobalRect(const CBoardView* view, int left, int top, int width, int height)
+{
+    return GlobalRect(view, view->FromScene(QRect(left, top, width, height)));
 }
 
 // Objects that stand for a part of the painted view: no widget of their own.
 class CDrawnPart : public QAccessibleInterface {
 public:
-    CDrawnPart(QWidget* view, const CPlayer* player) : m_view(view), m_player(player) {}
+    CDrawnPart(CBoardView* view, const CPlayer* player) : m_view(view), m_player(player) {}
 
     bool isValid() const override { return !m_view.isNull(); }
     QObject* object() const override { return nullptr; }
@@ -60,14 +57,15 @@ public:
     QAccessible::State state() const override { return {}; }
 
 protected:
-    QPointer<QWidget> m_view;
+    QPointer<CBoardView> m_view;
     const CPlayer* m_player;
 };
 
 // One cell: its name ("E5") and, as its description, what is known of it.
-class CCellAccess : public CDrawnPart {
+// A cell of the opponent's board can be pressed: a shot, as by a click.
+class CCellAccess : public CDrawnPart, public QAccessibleActionInterface {
 public:
-    CCellAccess(QWidget* view, const CPlayer* player, QAccessibleInterface* board, int index)
+    CCellAccess(CBoardView* view, const CPlayer* player, QAccessibleInterface* board, int index)
         : CDrawnPart(view, player), m_boardId(QAccessible::uniqueId(board)), m_nIndex(index)
     {
     }
@@ -85,19 +83,28 @@ public:
     }
     QRect rect() const override
     {
-        const CRect& rc = m_player->m_rcBoard;
-        return GlobalRect(m_view, rc.left + CELL_PITCH * (m_nIndex % BOARD_SIZE) + 1,
-                          rc.top + CELL_PITCH * (m_nIndex / BOARD_SIZE) + 1, CELL_PITCH - 1, CELL_PITCH - 1);
+        return GlobalRect(m_view, m_view->CellRect(*m_player, m_nIndex / BOARD_SIZE, m_nIndex % BOARD_SIZE));
     }
     QAccessible::Role role() const override { return QAccessible::Cell; }
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::ActionInterface && m_player == &PlayerTwo
+                   ? static_cast<QAccessibleActionInterface*>(this)
+                   : nullptr;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction() && m_view)
+            m_view->Activate(m_nIndex / BOARD_SIZE, m_nIndex % BOARD_SIZE);
+    }
     QAccessible::State state() const override
     {
         QAccessible::State s;
         // Only the opponent's board has the keyboard's cell.
         s.focusable = m_player == &PlayerTwo;
-        const CGameDlg* game = GameOf(m_view);
-        s.focused = s.focusable && game && m_view->hasFocus()
-                    && m_nIndex == game->m_cursor.m_nRow * BOARD_SIZE + game->m_cursor.m_nCol;
+        s.focused = s.focusable && m_view->hasFocus() && m_nIndex == CursorIndex(m_view);
         return s;
     }
 
@@ -110,7 +117,7 @@ private:
 // news of the last shot at it.
 class CBoardAccess : public CDrawnPart {
 public:
-    CBoardAccess(QWidget* view, const CPlayer* player) : CDrawnPart(view, player) {}
+    CBoardAccess(CBoardView* view, const CPlayer* player) : CDrawnPart(view, player) {}
     ~CBoardAccess() override
     {
         for (QAccessible::Id id : m_cellIds)
@@ -139,19 +146,14 @@ public:
     }
     QAccessibleInterface* focusChild() const override
     {
-        const CGameDlg* game = GameOf(m_view);
-        if (m_player != &PlayerTwo || !game || !m_view->hasFocus())
+        if (m_player != &PlayerTwo || !m_view->hasFocus())
             return nullptr;
-        return child(game->m_cursor.m_nRow * BOARD_SIZE + game->m_cursor.m_nCol);
+        return child(CursorIndex(m_view));
     }
     QAccessibleInterface* childAt(int x, int y) const override
     {
-        const auto* board = dynamic_cast<const CBoardView*>(m_view.data());
-        const QPoint local = m_view->mapFromGlobal(QPoint(x, y));
-        const QPoint p = board ? board->ToScene(local) : local;
-        int col = p.x();
-        int row = p.y();
-        if (!m_player->PointToCell(col, row))
+        int row, col;
+        if (!m_view->CellAt(*m_player, m_view->mapFromGlobal(QPointF(x, y)), row, col))
             return nullptr;
         return child(row * BOARD_SIZE + col);
     }
@@ -203,7 +205,7 @@ public:
 // The view: the opponent's board first, as it stands on the left.
 class CBoardViewAccess : public QAccessibleWidget {
 public:
-    explicit CBoardViewAccess(QWidget* view) : QAccessibleWidget(view, QAccessible::Pane)
+    explicit CBoardViewAccess(CBoardView* view) : QAccessibleWidget(view, QAccessible::Pane), m_view(view)
     {
         m_partIds[0] = QAccessible::registerAccessibleInterface(new CBoardAccess(view, &PlayerTwo));
         m_partIds[1] = QAccessible::registerAccessibleInterface(new CBoardAccess(view, &PlayerOne));
@@ -218,7 +220,7 @@ public:
 
     int childCount() const override
     {
-        if (!BoardsVisible(widget()))
+        if (!m_view->Shows().HasBoards())
             return 0;
         return ShowShipCount ? 4 : 2;
     }
@@ -255,21 +257,21 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name) {
-            const CGameDlg* game = GameOf(widget());
             // The only words the frame shows while a network game waits.
-            return game && game->m_session->Waiting ? QStringLiteral("Please wait...") : QString::fromUtf8(Phrase(SAY_BATTLEFIELD));
+            return m_view->Shows().m_eContent == SFrameShows::PleaseWait ? QStringLiteral("Please wait...")
+                                                                         : QString::fromUtf8(Phrase(SAY_BATTLEFIELD));
         }
         return QAccessibleWidget::text(t);
     }
 
 private:
+    CBoardView* m_view;
     QAccessible::Id m_partIds[4] = {};
 };
 
 QAccessibleInterface* BoardViewFactory(const QString&, QObject* object)
 {
-    // The view has no meta-object of its own, so it is known by its type.
-    auto* view = dynamic_cast<CBoardView*>(object);
+    auto* view = qobject_cast<CBoardView*>(object);
     return view ? new CBoardViewAccess(view) : nullptr;
 }
 

@@ -17,10 +17,22 @@ const COLORREF kWaitTextColour = RGB(0, 200, 250);
 const int FLASH_SETTLE_MS = 500;
 }
 
+SFrameShows CGameDlg::FrameShows() const
+{
+    SFrameShows shows;
+    shows.m_cursor = m_cursor;
+    if (m_session->ShowsWait())
+        shows.m_eContent = SFrameShows::PleaseWait;
+    else if (m_bBoardsShown)
+        shows.m_eContent = SFrameShows::Boards;
+    return shows;
+}
+
 void CGameDlg::DrawScene(CDrawContext& dc)
 {
     dc.FillSolidRect(BoardFrame, BackgroundColour);
-    if (m_session->Waiting) {
+    const SFrameShows shows = FrameShows();
+    if (shows.m_eContent == SFrameShows::PleaseWait) {
         // Drawn transparently, like the captions: an opaque box behind the
         // words would look like a rendering fault on the dark frame.
         const CFontSpec previous = dc.SelectFont({"Benguiat Bk BT", 20, 400});
@@ -32,11 +44,13 @@ void CGameDlg::DrawScene(CDrawContext& dc)
     }
     PlayerTwo.m_pDC = &dc;
     PlayerOne.m_pDC = &dc;
-    if (BoardsShown) {
+    if (shows.HasBoards()) {
+        const bool network = NetRole() != ENetRole::Computer;
         PlayerTwo.Draw();
         PlayerOne.Draw();
-        PlayerTwo.DrawCaption(NetRole != 0);
-        PlayerOne.DrawCaption(NetRole != 0);
+        PlayerTwo.DrawCaption(network);
+        PlayerOne.DrawCaption(network);
+        m_cursor.Draw(dc, PlayerTwo.m_rcBoard);
     }
     PlayerTwo.m_pDC = nullptr;
     PlayerOne.m_pDC = nullptr;
@@ -44,15 +58,13 @@ void CGameDlg::DrawScene(CDrawContext& dc)
 
 // The whole frame is drawn off-screen and shown in one piece, so the
 // window is never seen half drawn, also inside the computer's turn.
-QImage CGameDlg::RenderScene()
+QImage CGameDlg::RenderScene() const
 {
     QImage scene(MAIN_CLIENT_WIDTH, MAIN_CLIENT_HEIGHT, QImage::Format_RGB32);
     scene.fill(palette().color(QPalette::Window));
     QPainter painter(&scene);
     CQtDrawContext dc(painter);
-    DrawScene(dc);
-    if (BoardsShown && !m_session->Waiting)
-        m_cursor.Draw(dc, PlayerTwo.m_rcBoard);
+    const_cast<CGameDlg*>(this)->DrawScene(dc);
     // The frame control's thin black border around the board frame.
     painter.setPen(Qt::black);
     painter.drawRect(FRAME_X, FRAME_Y, FRAME_WIDTH - 1, FRAME_HEIGHT - 1);
@@ -64,10 +76,11 @@ QWidget* CGameDlg::ClientArea() const
     return m_client;
 }
 
+// The view keeps its picture and repaints only what this scene changed.
 void CGameDlg::Redraw()
 {
     if (m_client)
-        m_client->repaint();
+        m_client->SetScene(RenderScene(), FrameShows());
 }
 
 void CGameDlg::UpdateCursor()

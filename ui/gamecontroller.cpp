@@ -41,7 +41,7 @@ void CGameDlg::NewGame()
     if (network)
         m_connection->EnableQueue(false);
     if (dlg.DoModal() == IDCANCEL) {
-        if (NetRole != 0)
+        if (NetRole() != ENetRole::Computer)
             GameWithComputer();
         Busy = 0;
         return;
@@ -67,21 +67,21 @@ void CGameDlg::CheckReady()
         StartGame();
         return;
     }
-    m_session->Waiting = true;
-    Redraw();
+    Redraw();   // "Please wait..." until the partner's part comes
 }
 
 void CGameDlg::StartGame()
 {
     GameInProgress = 1;
-    BoardsShown = 1;
+    m_bBoardsShown = true;
     FlashIfInactive();
     if (TallyReset) {
         PlayerTwo.m_nWins = 0;
         PlayerOne.m_nWins = 0;
         TallyReset = 0;
     }
-    if (NetRole == 0) {
+    const bool network = NetRole() != ENetRole::Computer;
+    if (!network) {
         PlayerTwo.SetComputerName();
         PlayerOne.SetName(Name);
         PlayerTwo.PlaceFleetRandom();
@@ -96,23 +96,21 @@ void CGameDlg::StartGame()
         m_session->Start();
     }
     Redraw();
-    if (NetRole != 0)
+    if (network)
         UpdateCursor();  // the partner may be the one to begin
     if (MyTurn)
         AnnounceYourTurn();
-    if (!MyTurn && NetRole == 0)
+    if (!MyTurn && !network)
         ComputerTurn();
     Busy = 0;
 }
 
-void CGameDlg::OnLButtonUp(int /*flags*/, int x, int y)
+void CGameDlg::ShootAt(int row, int col)
 {
     if (m_session->IsActive()) {
         // Only a battle in our turn takes a shot: under "Please wait..." the
         // old battle's board may still be there, but it is over.
-        int col = x;
-        int row = y;
-        if (!m_session->MayShoot() || !PlayerTwo.PointToCell(col, row))
+        if (!m_session->MayShoot())
             return;
         if (m_session->Shoot(row, col))
             UpdateCursor();
@@ -125,7 +123,7 @@ void CGameDlg::OnLButtonUp(int /*flags*/, int x, int y)
     // computer's pauses still let timers, sockets and assistive technologies in.
     if (!GameInProgress || !MyTurn)
         return;
-    PlayerTwo.ShootAtPoint(x, y);
+    PlayerTwo.Shoot(row, col);
     Redraw();
     if (PlayerTwo.AllSunk()) {
         WinAgainstComputer();
@@ -204,10 +202,10 @@ void CGameDlg::LossAgainstComputer()
 
 void CGameDlg::ApplyOptions(bool newGame, unsigned char traditionBefore)
 {
-    if (NetRole == 0 && GameInProgress)
+    if (NetRole() == ENetRole::Computer && GameInProgress)
         PlayerTwo.SetComputerName();
     m_session->SendRule();
-    if (NetRole == 2)
+    if (NetRole() == ENetRole::Client)
         Tradition = traditionBefore;  // on a client the rule is the server's
     Redraw();
     if (!newGame || !GameInProgress)

@@ -9,6 +9,7 @@
 #include "ui/aboutdlg.h"
 #include "ui/dialogids.h"
 #include "ui/animatedcursor.h"
+#include "ui/boardaccess.h"
 #include "ui/boardview.h"
 #include "ui/optionsdlg.h"
 #include "ui/pictures.h"
@@ -76,18 +77,19 @@ CGameDlg::CGameDlg(QWidget* parent) : QDialog(parent)
     m_hIcon = Icon(IDI_TIDEBOLT);
     setWindowIcon(m_hIcon);
     setWindowTitle("Tidebolt");
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
 
     m_menuBar = new QMenuBar(this);
     m_menuBar->setNativeMenuBar(false);  // the boards are pixel-placed below it
+    InstallBoardAccess();
     m_client = new CBoardView(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->setMenuBar(m_menuBar);
     layout->addWidget(m_client);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    ConnectView();
 
     // F2 and F3 belong to the game only while its window is active: a
     // window-wide shortcut is dead while one of its modal windows is open.
@@ -104,6 +106,17 @@ CGameDlg::CGameDlg(QWidget* parent) : QDialog(parent)
     WaitCursor = new CAnimatedCursor(this);
     BuildMenu(English != 0);
     StartSpeech();
+}
+
+void CGameDlg::ConnectView()
+{
+    connect(m_client, &CBoardView::cellActivated, this, [this](int row, int col) {
+        HideCellCursor();
+        ShootAt(row, col);
+    });
+    connect(m_client, &CBoardView::mouseUsed, this, &CGameDlg::HideCellCursor);
+    connect(m_client, &CBoardView::pointerMoved, this, &CGameDlg::OnPointerMoved);
+    connect(m_client, &CBoardView::pointerEntered, this, &CGameDlg::UpdateCursor);
 }
 
 CGameDlg::~CGameDlg()
@@ -162,20 +175,22 @@ void CGameDlg::UpdateModeUI()
         return nullptr;
     };
     QAction* computer = findAction(ID_GAME_COMPUTER);
-    QAction* network = findAction(ID_GAME_NETWORK);
+    QAction* networkItem = findAction(ID_GAME_NETWORK);
     QAction* newGame = findAction(ID_GAME_NEWGAME);
     // Only the mode in force carries a mark: a checkable item that is not
     // checked would still show an empty box.
-    computer->setCheckable(NetRole == 0);
-    network->setCheckable(NetRole != 0);
-    computer->setChecked(NetRole == 0);
-    network->setChecked(NetRole != 0);
-    if (NetRole == 3)
+    const ENetRole role = NetRole();
+    const bool network = role != ENetRole::Computer || m_pNetDlg;
+    computer->setCheckable(!network);
+    networkItem->setCheckable(network);
+    computer->setChecked(!network);
+    networkItem->setChecked(network);
+    if (m_pNetDlg)
         return;  // the network dialog is open: title and "New game" stay as they were
-    newGame->setEnabled(NetRole != 2);
-    if (NetRole == 1)
+    newGame->setEnabled(role != ENetRole::Client);
+    if (role == ENetRole::Server)
         setWindowTitle(English ? "Tidebolt [ Server ]" : "Tidebolt [ Сервер ]");
-    else if (NetRole == 2)
+    else if (role == ENetRole::Client)
         setWindowTitle(English ? "Tidebolt [ Client ]" : "Tidebolt [ Клиент ]");
     else
         setWindowTitle("Tidebolt");
@@ -266,6 +281,7 @@ void CGameDlg::ConfirmExit()
         if (box.exec() != QMessageBox::Ok)
             return;
     }
+    RememberSize();
     SaveSettings();
     m_records.SaveRecords();
     m_bClosing = true;

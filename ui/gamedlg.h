@@ -1,8 +1,11 @@
 #pragma once
 
 #include "game/cellcursor.h"
+#include "net/netrole.h"
 #include "store/records.h"
 #include "ui/busyflag.h"
+#include "ui/frameshows.h"
+#include "ui/scenegeometry.h"
 
 #include <QDialog>
 #include <QIcon>
@@ -39,11 +42,6 @@ enum {
     ID_SYS_ABOUT = 1044,
 };
 
-// Fixed geometry of the main window, in client pixels below the menu bar.
-constexpr int MAIN_CLIENT_WIDTH = 750;
-constexpr int MAIN_CLIENT_HEIGHT = 509;
-constexpr int FRAME_X = 11, FRAME_Y = 0, FRAME_WIDTH = 729, FRAME_HEIGHT = 497;
-
 // The program's only top-level window: both boards in one frame, the menus,
 // the keys, and the course of every game.
 class CGameDlg : public QDialog {
@@ -62,7 +60,9 @@ public:
     void NewGame();
     void CheckReady();
     void StartGame();
-    void OnLButtonUp(int flags, int x, int y);
+    // The one way a shot leaves the window: the mouse, the keys and a
+    // screen reader's action all come here with a cell of the opponent's board.
+    void ShootAt(int row, int col);
     void ComputerTurn();
     void ApplyOptions(bool newGame, unsigned char traditionBefore);
 
@@ -79,7 +79,6 @@ public:
 
     // The keyboard's cell cursor on the opponent's board
     bool OnCursorKey(int key);
-    void FireAtCursor();
     void HideCellCursor();
     void OnPointerMoved(const QPoint& global);
 
@@ -94,10 +93,12 @@ public:
     void Redraw();
     void UpdateCursor();
     void FlashIfInactive();
+    // What the frame shows now: the single answer drawing, keys and screen
+    // readers go by.
+    SFrameShows FrameShows() const;
     // The client area in scene pixels, one per pixel of the 100 % drawing.
-    QImage RenderScene();
-    // The widget below the menu bar; at a desktop scale of 100 % its
-    // coordinates are scene pixels.
+    QImage RenderScene() const;
+    // The widget below the menu bar, which shows the scene.
     QWidget* ClientArea() const;
 
     // Network: the connection's notices and the session's decisions
@@ -106,34 +107,31 @@ public:
     void OnSocketClose();
     void Disconnect();
     void ShowNetGame();
+    // The connection stands and the player chose to be its server or
+    // client: the window takes on that role (a server then opens a game).
+    void BeginNetPlay(bool server);
     void GameWithComputer();
+
+    // What tests and tools may ask of the window. The connection is handed
+    // out whole: they play its far end and pull its cable.
+    ENetRole NetRole() const;
+    const CNetSession& Session() const { return *m_session; }
+    CNetConnection& Connection() const { return *m_connection; }
+    const CRecordTable& Records() const { return m_records; }
+    bool IsBusy() const { return Busy != 0; }
+    bool BoardsShown() const { return m_bBoardsShown; }
+    const CCellCursor& CellCursor() const { return m_cursor; }
+    // Start-up shows the splash picture; tests that build many windows leave it out.
+    void SkipSplash() { m_bShowSplash = false; }
 
 signals:
     // The task-bar button was asked to flash: the window was not in front.
     void Flashed();
 
-public:
-    // Members, in the order of the original window
-    CBusyFlag Busy;
-    QIcon m_hIcon;
-    CRecordTable m_records;
-    CAnimatedCursor* WaitCursor = nullptr;
-    std::uint32_t NetRole = 0;   // 0 computer, 1 server, 2 client, 3 network dialog open
-    unsigned char BoardsShown = 0;
-    // The game's connection, and the course of the network game played on it.
-    std::unique_ptr<CNetConnection> m_connection;
-    std::unique_ptr<CNetSession> m_session;
-    CNetDlg* m_pNetDlg = nullptr;
-    unsigned char TallyReset = 0;
-
-    // Start-up shows the splash picture; tests that build many windows leave it out.
-    bool m_bShowSplash = true;
-
-    CCellCursor m_cursor;
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void reject() override;
     void accept() override;
 
@@ -149,9 +147,28 @@ private:
     void ShowNetResult(CResultDlg& dlg);
     void RecordNetGame(const std::string& winner, const std::string& loser);
     void ConnectNetSignals();
+    void ConnectView();
     // Network play is over on this machine: back in the mode of a game
     // against the computer.
     void EndNetPlay();
+    // The window's first size: the largest whole multiple of the board that
+    // fits the screen, unless the player's own size from last time fits.
+    void FitToScreen();
+    void RememberSize();
+
+    // Members, in the order of the original window
+    CBusyFlag Busy;
+    QIcon m_hIcon;
+    CRecordTable m_records;
+    CAnimatedCursor* WaitCursor = nullptr;
+    bool m_bBoardsShown = false;
+    // The game's connection, and the course of the network game played on it.
+    std::unique_ptr<CNetConnection> m_connection;
+    std::unique_ptr<CNetSession> m_session;
+    CNetDlg* m_pNetDlg = nullptr;
+    unsigned char TallyReset = 0;
+    bool m_bShowSplash = true;
+    CCellCursor m_cursor;
 
     CBoardView* m_client = nullptr;   // the area below the menu bar
     QMenuBar* m_menuBar = nullptr;
@@ -162,5 +179,6 @@ private:
     bool m_bInComputerTurn = false;
     int m_nHeldCommand = 0;          // the first command that came during the computer's turn
     bool m_bClosing = false;
+    bool m_bSized = false;           // the first size has been chosen
     QPoint m_lastPointer;            // where the pointer was when last seen
 };

@@ -2,7 +2,6 @@
 
 #include "game/globals.h"
 #include "game/player.h"
-#include "net/netsession.h"
 #include "ui/boardaccess.h"
 #include "ui/boardview.h"
 
@@ -33,7 +32,7 @@ bool CGameDlg::OnCursorKey(int key)
 {
     // The cursor lives on the drawn board: before the first battle and while
     // a network game waits there is none to move.
-    if (!BoardsShown || m_session->Waiting)
+    if (!FrameShows().HasBoards())
         return false;
     if (key == Qt::Key_Space) {
         // Space shows where it fires, also after the mouse hid the cursor.
@@ -43,7 +42,7 @@ bool CGameDlg::OnCursorKey(int key)
             Redraw();
             NotifyCursorMoved(m_client);
         }
-        FireAtCursor();
+        ShootAt(m_cursor.m_nRow, m_cursor.m_nCol);
         return true;
     }
     for (const CursorKey& k : CURSOR_KEYS) {
@@ -62,21 +61,13 @@ bool CGameDlg::OnCursorKey(int key)
 void CGameDlg::OnOK()
 {
     // Enter follows whichever the player used last, the keys or the pointer.
-    if (m_cursor.m_bShown && BoardsShown && !m_session->Waiting) {
-        FireAtCursor();
+    if (m_cursor.m_bShown && FrameShows().HasBoards()) {
+        ShootAt(m_cursor.m_nRow, m_cursor.m_nCol);
         return;
     }
-    const QPoint p = m_client->ToScene(m_client->mapFromGlobal(QPointF(QCursor::pos())));
-    OnLButtonUp(0, p.x(), p.y());
-}
-
-// Exactly a click in the middle of the cursor's cell: the same rules, sounds
-// and network message.
-void CGameDlg::FireAtCursor()
-{
-    const CRect& rc = PlayerTwo.m_rcBoard;
-    OnLButtonUp(0, rc.left + CELL_PITCH * m_cursor.m_nCol + CELL_PITCH / 2,
-                rc.top + CELL_PITCH * m_cursor.m_nRow + CELL_PITCH / 2);
+    int row, col;
+    if (m_client->CellAt(PlayerTwo, m_client->mapFromGlobal(QPointF(QCursor::pos())), row, col))
+        ShootAt(row, col);
 }
 
 void CGameDlg::HideCellCursor()

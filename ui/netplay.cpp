@@ -128,9 +128,13 @@ void CGameDlg::OnSocketClose()
     EndNetPlay();
 }
 
+ENetRole CGameDlg::NetRole() const
+{
+    return m_session->Role();
+}
+
 void CGameDlg::Disconnect()
 {
-    NetRole = 0;
     m_connection->Close();
     m_session->End();
 }
@@ -141,7 +145,7 @@ void CGameDlg::EndNetPlay()
     // short is wiped, as before the first game, rather than left half drawn.
     const ENetPhase phase = m_session->Phase();
     if (phase == ENetPhase::Naming || phase == ENetPhase::Waiting || phase == ENetPhase::Battle)
-        BoardsShown = 0;
+        m_bBoardsShown = false;
     // The wait for the partner held Busy; with the partner gone F1-F3 work again.
     if (phase == ENetPhase::Waiting)
         Busy = 0;
@@ -157,41 +161,45 @@ void CGameDlg::GameWithComputer()
     // Leaving the network ends its battle: the partner is gone, and playing
     // on against the computer with the partner's fleet and half a game
     // would be neither game.
-    if (NetRole != 0)
+    if (NetRole() != ENetRole::Computer)
         EndNetPlay();
-    NetRole = 0;
     UpdateModeUI();
     UpdateCursor();
+}
+
+void CGameDlg::BeginNetPlay(bool server)
+{
+    m_session->Begin(server);
+    if (!server) {
+        TallyReset = 1;
+        Redraw();
+    }
+    UpdateModeUI();
+    m_connection->EnableQueue(true);
 }
 
 void CGameDlg::ShowNetGame()
 {
     CNetDlg dlg(this, *m_connection);
     m_pNetDlg = &dlg;
-    const std::uint32_t roleBefore = NetRole;
+    const ENetRole roleBefore = NetRole();
     const std::uint32_t connectionBefore = m_connection->Serial();
     const bool deliveryBefore = m_connection->QueueEnabled();
-    NetRole = 3;
     // What the partner sends while the dialog is open waits for its end.
     m_connection->EnableQueue(false);
     const int result = dlg.DoModal();
     m_pNetDlg = nullptr;
 
     if (result == IDOK && dlg.m_nType >= 0 && m_connection->IsConnected()) {
-        NetRole = static_cast<std::uint32_t>(dlg.m_nType + 1);
-        m_session->Begin(NetRole == 1);
-        if (NetRole == 2) {
-            TallyReset = 1;
-            Redraw();
+        const bool server = dlg.m_nType == 0;
+        if (!server)
             CurServer = dlg.m_strServer.toStdString();
-        }
-        UpdateModeUI();
-        m_connection->EnableQueue(true);
-        if (NetRole == 1)
+        BeginNetPlay(server);
+        if (server)
             NewGame();
         return;
     }
-    if (roleBefore == 0) {
+    if (roleBefore == ENetRole::Computer) {
         Disconnect();
         UpdateModeUI();
         return;
@@ -200,7 +208,6 @@ void CGameDlg::ShowNetGame()
     // alone, even one that has closed meanwhile, since what came before the
     // close is still to be played; otherwise the player is back with the
     // computer.
-    NetRole = roleBefore;
     if (m_connection->Serial() == connectionBefore) {
         m_connection->EnableQueue(deliveryBefore);
         UpdateModeUI();

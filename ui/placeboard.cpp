@@ -1,25 +1,19 @@
 #include "ui/placeboard.h"
 
+#include "game/shiplayout.h"
 #include "game/spokentext.h"
 #include "ui/announce.h"
-#include "ui/placeshipsdlg.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QPushButton>
 
-CPlaceBoard::CPlaceBoard(CPlaceShipsDlg* dlg) : QWidget(dlg), m_dlg(dlg)
+CPlaceBoard::CPlaceBoard(CShipLayout& layout, QWidget* parent) : QWidget(parent), m_layout(layout)
 {
     setObjectName(QStringLiteral("IDC_BOARD"));
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAccessibleName(QString::fromUtf8(Phrase(SAY_YOUR_FLEET)));
     setWhatsThis(QString::fromUtf8(Phrase(SAY_PLACEMENT_KEYS)));
-    // The board first, then the buttons as they stand from top to bottom:
-    // the order in which the eye meets them.
-    setTabOrder(this, dlg->m_btnOK);
-    setTabOrder(dlg->m_btnOK, dlg->m_btnRandom);
-    setTabOrder(dlg->m_btnRandom, dlg->m_btnCancel);
 }
 
 void CPlaceBoard::showEvent(QShowEvent* event)
@@ -32,7 +26,7 @@ void CPlaceBoard::showEvent(QShowEvent* event)
 
 bool CPlaceBoard::focusNextPrevChild(bool next)
 {
-    const int picked = m_dlg->m_layout.m_nPicked;
+    const int picked = m_layout.m_nPicked;
     const int last = CShipLayout::SHIP_COUNT - 1;
     if (picked < 0) {
         Pick(next ? 0 : last);
@@ -47,7 +41,7 @@ bool CPlaceBoard::focusNextPrevChild(bool next)
 
 void CPlaceBoard::keyPressEvent(QKeyEvent* event)
 {
-    CShipLayout& layout = m_dlg->m_layout;
+    CShipLayout& layout = m_layout;
     int dr = 0;
     int dc = 0;
     switch (event->key()) {
@@ -99,15 +93,14 @@ void CPlaceBoard::focusOutEvent(QFocusEvent* event)
 
 void CPlaceBoard::Pick(int ship)
 {
-    m_dlg->m_layout.m_nPicked = ship;
+    m_layout.m_nPicked = ship;
     Changed();
 }
 
 void CPlaceBoard::Changed()
 {
-    m_dlg->Redraw();
-    m_dlg->UpdateOK();
-    const CShipLayout& layout = m_dlg->m_layout;
+    emit changed();
+    const CShipLayout& layout = m_layout;
     if (layout.m_nPicked < 0)
         return;
     const CPlacedShip& ship = layout.m_ships[layout.m_nPicked];

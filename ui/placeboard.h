@@ -2,16 +2,21 @@
 
 #include <QWidget>
 
-class CPlaceShipsDlg;
+class CShipLayout;
 
 // The placement board as the keyboard and screen readers know it: a focus
 // stop laid over the painted board. Tab and Shift+Tab pick the ships in
 // fleet order and then go on to the buttons; the arrows move the picked
 // ship a cell, R or Space turns it about its first deck. Enter and Esc are
 // left to the dialog (OK and Cancel), and the mouse passes through to it.
+// Whatever the keys change it reports by changed().
 class CPlaceBoard : public QWidget {
+    Q_OBJECT
 public:
-    explicit CPlaceBoard(CPlaceShipsDlg* dlg);
+    CPlaceBoard(CShipLayout& layout, QWidget* parent);
+
+signals:
+    void changed();
 
 protected:
     bool focusNextPrevChild(bool next) override;
@@ -24,6 +29,6 @@ private:
     void Pick(int ship);
     void Changed();
 
-    CPlaceShipsDlg* m_dlg;
+    CShipLayout& m_layout;
     bool m_bOpening = false;   // the first focus after the dialog opened is still to come
 };

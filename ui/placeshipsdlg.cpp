@@ -77,7 +77,16 @@ CPlaceShipsDlg::CPlaceShipsDlg(QWidget* parent)
     m_help->setTextFormat(Qt::PlainText);
     m_btnOK->setDefault(true);
 
-    m_board = new CPlaceBoard(this);
+    m_board = new CPlaceBoard(m_layout, this);
+    // The board first, then the buttons as they stand from top to bottom:
+    // the order in which the eye meets them.
+    setTabOrder(m_board, m_btnOK);
+    setTabOrder(m_btnOK, m_btnRandom);
+    setTabOrder(m_btnRandom, m_btnCancel);
+    connect(m_board, &CPlaceBoard::changed, this, [this] {
+        Redraw();
+        UpdateOK();
+    });
 
     connect(m_btnOK, &QPushButton::clicked, this, &CPlaceShipsDlg::OnOK);
     connect(m_btnCancel, &QPushButton::clicked, this, &CPlaceShipsDlg::OnCancel);

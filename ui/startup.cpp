@@ -18,7 +18,7 @@ bool CGameDlg::OnInitDialog()
     // The frame control's rectangle shrunk by one pixel on each side.
     BoardFrame = {FRAME_X + 1, FRAME_Y + 1, FRAME_X + FRAME_WIDTH - 1, FRAME_Y + FRAME_HEIGHT - 1};
 
-    BoardsShown = 0;
+    m_bBoardsShown = false;
     Name = "Player";
     GameSrand(static_cast<unsigned int>(std::time(nullptr)));
     Busy = 0;
@@ -29,7 +29,6 @@ bool CGameDlg::OnInitDialog()
     m_records.LoadRecords();
 
     m_pNetDlg = nullptr;
-    NetRole = 0;
     TallyReset = 0;
 
     SetLanguage(English != 0);

@@ -2,6 +2,7 @@
 // frame filled, both boards, then both captions again.
 #include "game/globals.h"
 #include "game/player.h"
+#include "bench/qt/benchapp.h"
 #include "ui/qtdrawcontext.h"
 
 #include <QApplication>
@@ -13,21 +14,6 @@
 #include <algorithm>
 
 namespace {
-
-// Painting needs an application object (a widget one, so the network
-// benchmark in the same program can open the window); the offscreen platform lets the
-// benchmark run without a display.
-QApplication& App()
-{
-    static int argc = 1;
-    static char name[] = "tidebolt_bench_qt";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    return *app;
-}
 
 void SetUpBoard(CPlayer& player, const CRect& board, const char* name)
 {
@@ -43,7 +29,7 @@ void SetUpBoard(CPlayer& player, const CRect& board, const char* name)
 
 void BM_WholeScene(benchmark::State& state)
 {
-    App();
+    BenchApp();
     CPlayer two(false);
     CPlayer one(true);
     SetUpBoard(two, CRect{85, 51, 345, 311}, "Computer - Normal");

@@ -2,6 +2,7 @@
 // send to the board that resolves it (at once when it comes alone, a pass
 // apart when shots follow each other), and how fast the wire parse cuts a
 // stream into records.
+#include "bench/qt/benchapp.h"
 #include "game/globals.h"
 #include "game/player.h"
 #include "net/netmsg.h"
@@ -10,6 +11,7 @@
 #include "store/profile.h"
 #include "store/qt/qsettingsprofile.h"
 #include "ui/gamedlg.h"
+#include "ui/namedlg.h"
 
 #include <QApplication>
 #include <QHostAddress>
@@ -28,21 +30,6 @@
 
 namespace {
 
-// The main window needs a widget application. Null when another benchmark
-// of this program already made a plain QGuiApplication, which cannot be
-// turned into one.
-QApplication* WidgetApp()
-{
-    static int argc = 1;
-    static char name[] = "tidebolt_bench_qt";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance()) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        new QApplication(argc, argv);
-    }
-    return qobject_cast<QApplication*>(QCoreApplication::instance());
-}
-
 using Clock = std::chrono::steady_clock;
 
 // The real window as a client in a battle, the partner to shoot, and the
@@ -54,14 +41,14 @@ public:
         m_profile = std::make_unique<CQSettingsProfile>(m_dir.filePath(QStringLiteral("Tidebolt.ini")));
         SetProfile(m_profile.get());
         m_wnd = std::make_unique<CGameDlg>();
-        m_wnd->m_bShowSplash = false;
+        m_wnd->SkipSplash();
         m_wnd->OnInitDialog();
         m_wnd->show();
         if (!m_server.listen(QHostAddress::LocalHost, NET_PORT)) {
             error = "port 2004 is taken";
             return false;
         }
-        CNetConnection& net = *m_wnd->m_connection;
+        CNetConnection& net = m_wnd->Connection();
         net.Connect(QStringLiteral("127.0.0.1"), NET_PORT);
         const Clock::time_point asked = Clock::now();
         while (!(net.IsConnected() && m_server.hasPendingConnections()) && Clock::now() - asked < std::chrono::seconds(5))
@@ -71,22 +58,16 @@ public:
             return false;
         }
         m_peer = m_server.nextPendingConnection();
-        // A client in a battle: the server's opening played straight into the
-        // session, without the name dialog.
-        m_wnd->NetRole = 2;
-        CNetSession& session = *m_wnd->m_session;
-        session.Begin(false);
-        Tell(session, MakeSignalMsg(NET_NEW_GAME));
-        session.Open();
-        session.Named();
-        NewFleet();
+        // A client in a battle: the server's opening handed straight to the
+        // window, its name dialog answered at once (a random fleet).
+        m_wnd->BeginNetPlay(false);
+        AnswerNameDialog();
+        Tell(*m_wnd, MakeSignalMsg(NET_NEW_GAME));
         unsigned char fleet[BOARD_CELLS];
-        PlayerOne.ExportFleet(fleet);
-        Tell(session, MakeFleetMsg(fleet));
-        Tell(session, MakeNameMsg("Bench"));
-        Tell(session, MakeSignalMsg(NET_READY));
-        session.Start();
-        net.EnableQueue(true);
+        PlayerOne.ExportFleet(fleet);   // the partner's fleet matters not: it never loses
+        Tell(*m_wnd, MakeFleetMsg(fleet));
+        Tell(*m_wnd, MakeNameMsg("Bench"));
+        Tell(*m_wnd, MakeSignalMsg(NET_READY));
         // Wakes the wait below now and then, so a lost shot ends the run.
         m_tick.start(100);
         return true;
@@ -118,13 +99,28 @@ public:
     }
 
 private:
-    static void Tell(CNetSession& session, const std::vector<unsigned char>& bytes)
+    static void Tell(CGameDlg& wnd, const std::vector<unsigned char>& bytes)
     {
         CNetParser parser;
         std::vector<NETMSG> records;
         parser.Feed(bytes, records);
         for (const NETMSG& rec : records)
-            session.Receive(rec);
+            wnd.OnNetMessage(rec);
+    }
+
+    // The name dialog's OK as soon as it is up.
+    static void AnswerNameDialog()
+    {
+        auto* poll = new QTimer;
+        poll->setInterval(5);
+        QObject::connect(poll, &QTimer::timeout, poll, [poll] {
+            auto* dlg = dynamic_cast<CNameDlg*>(QApplication::activeModalWidget());
+            if (!dlg)
+                return;
+            poll->deleteLater();
+            dlg->accept();
+        });
+        poll->start();
     }
 
     void NewFleet()
@@ -172,10 +168,7 @@ void ReportLatencies(benchmark::State& state, std::vector<double> ms)
 // 60: longer than a pass, so each shot comes alone and goes at once.
 void BM_NetShotLatency(benchmark::State& state)
 {
-    if (!WidgetApp()) {
-        state.SkipWithError("needs a QApplication: run with --benchmark_filter=BM_Net");
-        return;
-    }
+    BenchApp();
     CShotRig rig;
     std::string error;
     if (!rig.Open(error)) {

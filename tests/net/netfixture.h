@@ -147,7 +147,7 @@ public:
         PlayerOne.m_nWins = PlayerTwo.m_nWins = 0;
         PlayerTwo.SetName("");
         m_dlg = std::make_unique<CGameDlg>();
-        m_dlg->m_bShowSplash = false;
+        m_dlg->SkipSplash();
         m_dlg->OnInitDialog();
         m_dlg->show();
     }
@@ -160,7 +160,7 @@ public:
     // The records table as a player reads it.
     QStringList Records() const
     {
-        const CRecordTable& table = m_dlg->m_records;
+        const CRecordTable& table = m_dlg->Records();
         QStringList rows;
         for (int i = 0; i < table.GetCount(); ++i)
             rows << QStringLiteral("%1 %2 %3 %4").arg(QString::fromStdString(table.GetName(i)))
@@ -232,8 +232,8 @@ public:
     {
         const auto hex = [](const signed char* cells) { return QByteArray((const char*)cells, BOARD_CELLS).toHex(); };
         return QStringLiteral("battle %1 turn %2 waiting %3 role %4 connected %5 rival %6 records [%7] notices [%8] ours %9 theirs %10")
-            .arg(GameInProgress).arg(MyTurn).arg(w->m_session->Waiting).arg(w->NetRole)
-            .arg(w->m_connection->IsConnected())
+            .arg(GameInProgress).arg(MyTurn).arg(w->Session().ShowsWait()).arg(int(w->NetRole()))
+            .arg(w->Connection().IsConnected())
             .arg(QString::fromStdString(PlayerTwo.GetName()), w.Records().join(';'),
                  pilot.m_boxes.join(';'), QString::fromLatin1(hex(PlayerOne.m_fleet)), QString::fromLatin1(hex(PlayerTwo.m_fleet)));
     }
@@ -263,14 +263,14 @@ public:
     }
     bool EndedWithConnectClosed() const
     {
-        return w->NetRole == 0 && !GameInProgress && pilot.m_boxes.contains(QStringLiteral("Connect closed"));
+        return w->NetRole() == ENetRole::Computer && !GameInProgress && pilot.m_boxes.contains(QStringLiteral("Connect closed"));
     }
     // Waits until all the peer has sent is received and acted on.
     bool Drained()
     {
         const bool sent = QTest::qWaitFor([this] { return Peer().m_socket->bytesToWrite() == 0; }, 20000);
         QTest::qWait(100);   // the bytes' way into the queue
-        const bool read = QTest::qWaitFor([this] { return w->m_connection->Waiting() == 0; }, 20000);
+        const bool read = QTest::qWaitFor([this] { return w->Connection().Waiting() == 0; }, 20000);
         QTest::qWait(60);    // the last record's pass
         return sent && read;
     }
@@ -317,7 +317,7 @@ public:
             auto* dlg = qobject_cast<CNetDlg*>(window);
             if (dlg && !dlg->m_rbServer->isChecked())
                 ClickLater(pilot, dlg->m_rbServer);
-            else if (dlg && w->m_connection->IsListening() && client.m_socket->state() == QAbstractSocket::UnconnectedState)
+            else if (dlg && w->Connection().IsListening() && client.m_socket->state() == QAbstractSocket::UnconnectedState)
                 client.ConnectToGame();
             else if (dlg && dlg->m_btnStart->isEnabled())
                 ClickLater(pilot, dlg->m_btnStart);
@@ -359,7 +359,7 @@ public:
         if (!host.Listen())
             return false;
         OpenNetGame();
-        if (!host.m_peer || w->NetRole != 2)
+        if (!host.m_peer || w->NetRole() != ENetRole::Client)
             return false;
         host.m_peer->Send(Bytes({NET_NEW_GAME, 0}));
         return BattleBegins();

@@ -104,7 +104,7 @@ private slots:
         SendPaced(b.client, bytes.chopped(1));
         QTRY_COMPARE_WITH_TIMEOUT(b.client.m_socket->bytesToWrite(), qint64(0), 10000);
         QTest::qWait(200);
-        QVERIFY(b.w->m_connection->Unparsed() <= NETMSG_DATA);
+        QVERIFY(b.w->Connection().Unparsed() <= NETMSG_DATA);
         QVERIFY2(live.RssGrowthKb() < 16 * 1024 + RSS_SLACK_KB, qPrintable(live.Summary()));
         b.client.Send(bytes.right(1));
         QVERIFY(b.Drained());
@@ -139,7 +139,7 @@ private slots:
 
         QVERIFY(live.MaxGapMs() < 2000);
         QVERIFY2(live.RssGrowthKb() < 32 * 1024 + RSS_SLACK_KB, qPrintable(live.Summary()));
-        const bool goesOn = b->Peer().IsConnected() && b->w->NetRole == (asServer ? 1u : 2u);
+        const bool goesOn = b->Peer().IsConnected() && b->w->NetRole() == (asServer ? ENetRole::Server : ENetRole::Client);
         QVERIFY(goesOn || b->EndedWithConnectClosed());
         // Only a game that really ended may have touched the table.
         if (!PlayerOne.AllSunk() && !PlayerTwo.AllSunk())
@@ -155,7 +155,7 @@ private slots:
         if (!g_bPrivateNetwork)
             QSKIP("pulling the cable needs a network namespace of the test's own");
         CServerBattle b;
-        b.w->m_connection->m_keepAlive = {1, 1, 2};
+        b.w->Connection().m_keepAlive = {1, 1, 2};
         QVERIFY(b.Start());
         b.PassTheTurn();
         QVERIFY(SetLoopback(false));
@@ -219,7 +219,7 @@ private slots:
         for (int sent = 0; sent < SENDS; sent += BURST) {
             clock.start();
             for (int i = 0; i < BURST; ++i)
-                b.w->m_connection->Send(fleet);
+                b.w->Connection().Send(fleet);
             longestBurstMs = qMax(longestBurstMs, clock.elapsed());
             QTest::qWait(1);
         }

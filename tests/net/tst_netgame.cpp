@@ -43,9 +43,9 @@ private slots:
         const auto answer = b.pilot.m_onWindow;
         b.pilot.m_onWindow = [&](QWidget* window) {
             if (qobject_cast<CNameDlg*>(window) && !held) {
-                held = QTest::qWaitFor([&b] { return b.w->m_connection->Waiting() >= 3; }, 5000);
+                held = QTest::qWaitFor([&b] { return b.w->Connection().Waiting() >= 3; }, 5000);
                 QTest::qWait(150);
-                held = held && !b.w->m_session->NameReceived && !b.w->m_session->BoardReceived && !b.w->m_session->PeerReady;
+                held = held && !b.w->Session().NameReceived() && !b.w->Session().BoardReceived() && !b.w->Session().PeerReady();
             }
             answer(window);
         };
@@ -73,7 +73,7 @@ private slots:
         CRecordTable stored;
         stored.LoadRecords();
         QCOMPARE(stored.GetCount(), 2);
-        QVERIFY(b.w->m_connection->QueueEnabled());
+        QVERIFY(b.w->Connection().QueueEnabled());
     }
 
     // A game cut short leaves no half-drawn boards: the window is as before
@@ -88,9 +88,9 @@ private slots:
         QTRY_VERIFY(PlayerOne.m_fleet[0] != CELL_WATER && PlayerOne.m_fleet[0] != CELL_SHIP);
         b.client.m_socket->abort();
         QTRY_COMPARE(b.pilot.m_boxes, (QStringList{"Connect successful!", "Connect closed"}));
-        QVERIFY(!GameInProgress && b.w->NetRole == 0 && !b.w->BoardsShown && !b.w->m_connection->IsConnected());
+        QVERIFY(!GameInProgress && b.w->NetRole() == ENetRole::Computer && !b.w->BoardsShown() && !b.w->Connection().IsConnected());
         QCOMPARE(b.w->windowTitle(), QStringLiteral("Tidebolt"));
-        QCOMPARE(b.w->m_records.GetCount() + PlayerOne.m_nWins + PlayerTwo.m_nWins, 0);
+        QCOMPARE(b.w->Records().GetCount() + PlayerOne.m_nWins + PlayerTwo.m_nWins, 0);
     }
 
     // The server's player uses no mouse: F2 in the middle of a battle, the
@@ -110,7 +110,7 @@ private slots:
         QVERIFY(b.Start());
         QVERIFY(b.TakeTheTurn());
         b.pilot.Later([] { Keys("F2"); });
-        QTRY_VERIFY(b.w->m_session->Waiting && b.client.m_received.endsWith(Bytes(MakeNameMsg("Player")) + Bytes({1, 0})));
+        QTRY_VERIFY(b.w->Session().ShowsWait() && b.client.m_received.endsWith(Bytes(MakeNameMsg("Player")) + Bytes({1, 0})));
         b.client.m_received.clear();
         QTest::mouseClick(b.w->ClientArea(), Qt::LeftButton, {}, CellCentre(PlayerTwo, 99));
         Keys("Space Enter");

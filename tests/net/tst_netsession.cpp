@@ -89,7 +89,7 @@ struct CMachine {
         return QStringLiteral("phase %1 battle %2 turn %3 rule %4 rival '%5' ready %6%7%8%9 may open %10 %11 %12 sent %13")
             .arg(int(m_session.Phase())).arg(GameInProgress).arg(MyTurn).arg(Tradition)
             .arg(QString::fromStdString(PlayerTwo.GetName()))
-            .arg(m_session.LocalReady).arg(m_session.PeerReady).arg(m_session.NameReceived).arg(m_session.BoardReceived)
+            .arg(m_session.LocalReady()).arg(m_session.PeerReady()).arg(m_session.NameReceived()).arg(m_session.BoardReceived())
             .arg(m_session.MayOpen())
             .arg(QString::fromLatin1(cells(PlayerOne.m_fleet)), QString::fromLatin1(cells(PlayerTwo.m_fleet)),
                  QString::fromLatin1(m_wire.m_sent.toHex()));
@@ -248,7 +248,7 @@ private slots:
         m.Reach(true, ENetPhase::Waiting);
         QCOMPARE(m.Hear(message), name.isEmpty() ? ENetOutcome::Refused : ENetOutcome::SetUp);
         QCOMPARE(QString::fromStdString(PlayerTwo.GetName()), name.isEmpty() ? QStringLiteral("Player") : name);
-        QCOMPARE(m.m_session.BoardReceived, message[0] == NET_FLEET && !name.isEmpty());
+        QCOMPARE(m.m_session.BoardReceived(), message[0] == NET_FLEET && !name.isEmpty());
         const QString why = QString::fromStdString(m.m_session.RefusalText());
         QVERIFY(why.contains(QStringLiteral("breaks the rules")));
     }

@@ -35,7 +35,7 @@ private slots:
                 return;
             if (!dlg->m_rbServer->isChecked())
                 return ClickLater(pilot, dlg->m_rbServer);
-            if (seen.size() > pilot.m_boxes.size() || (seen.isEmpty() && !w->m_connection->IsListening()))
+            if (seen.size() > pilot.m_boxes.size() || (seen.isEmpty() && !w->Connection().IsListening()))
                 return;
             seen << dlg->m_cbServer->currentText();
             if (seen.size() == 1) {
@@ -45,13 +45,13 @@ private slots:
             if (seen.size() == 2)
                 return client.m_socket->disconnectFromHost();
             startAfterClose = dlg->m_btnStart->isEnabled();
-            listeningAfterClose = w->m_connection->IsListening();
+            listeningAfterClose = w->Connection().IsListening();
             ClickLater(pilot, dlg->m_btnCancel);
         };
         w->ShowNetGame();
         QCOMPARE(seen + pilot.m_boxes, texts.split('|'));
         QVERIFY(!startBeforeClient && !startAfterClose && !listeningAfterClose);
-        QCOMPARE(w->NetRole, 0u);
+        QVERIFY(w->NetRole() == ENetRole::Computer);
     }
 
     void clientSeesHowItsConnectWent_data()
@@ -100,7 +100,7 @@ private slots:
                 });
             } else if (dlg && (pilot.m_boxes.size() == notices.count('|') + 1 || clock.hasExpired(10000))) {
                 QTest::qWait(200);
-                startAtTheEnd = dlg->m_btnStart->isEnabled() && w->m_connection->IsConnected();
+                startAtTheEnd = dlg->m_btnStart->isEnabled() && w->Connection().IsConnected();
                 ClickLater(pilot, dlg->m_btnCancel);
             }
         };
@@ -110,7 +110,7 @@ private slots:
         QCOMPARE(host.m_nConnections, server == QLatin1String("none") ? 0 : 1);
         QCOMPARE(startAtTheEnd, server == QLatin1String("game"));
         QCOMPARE(ServerList.empty(), server == QLatin1String("none"));   // only a server that answered is remembered
-        QCOMPARE(w->NetRole, 0u);
+        QVERIFY(w->NetRole() == ENetRole::Computer);
     }
 };
 

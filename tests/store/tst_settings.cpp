@@ -69,6 +69,12 @@ private slots:
         QTest::newRow("the same server stored twice is listed once") << "ru"
             << QByteArray("[Options]\nServer1=alpha\nServer2=alpha\n") << "L1 E0 ru T1 S1 D200 N=Player C= [alpha]"
             << QStringList{"Options/Server1=alpha", "Options/Server2=alpha", "Options/Server3"};
+        QTest::newRow("the window's size and maximised state come back") << "ru"
+            << QByteArray("[Options]\nWindowWidth=900\nWindowHeight=640\nWindowMaximized=1\n") << defaults
+            << QStringList{"Options/WindowWidth=900", "Options/WindowHeight=640", "Options/WindowMaximized=1"};
+        QTest::newRow("a hand-edited size no screen has is forgotten") << "ru"
+            << QByteArray("[Options]\nWindowWidth=-40\nWindowHeight=999999\n") << defaults
+            << QStringList{"Options/WindowWidth=0", "Options/WindowHeight=0", "Options/WindowMaximized=0"};
     }
     void profileIsLoadedAndSavedBack()
     {

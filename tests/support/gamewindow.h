@@ -26,7 +26,7 @@ inline std::unique_ptr<CGameDlg> OpenGameWindow()
     MyTurn = 0;
     PlayerOne.m_nWins = PlayerTwo.m_nWins = 0;
     auto dlg = std::make_unique<CGameDlg>();
-    dlg->m_bShowSplash = false;
+    dlg->SkipSplash();
     dlg->OnInitDialog();
     GameSrand(7);
     dlg->show();

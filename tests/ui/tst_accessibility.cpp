@@ -125,6 +125,8 @@ private slots:
         QTest::newRow("Russian players say К10") << false << fleet << "PgDn End Space" << "К10" << "убит"
             << QStringList{"Компьютер - Ламер|К10: убит, 1 палуба"}
             << "На плаву — однопалубных: 3, двухпалубных: 3, трёхпалубных: 2, четырёхпалубных: 1";
+        QTest::newRow("a screen reader's press fires at its cell, not the cursor's") << true << fleet
+            << "Down*4 Right*4 press:45" << "E5" << "not shot" << QStringList{"Computer - Easy|F5: hit"} << all;
         QTest::newRow("the last deck ends the game") << true << QList<int>{99} << "PgDn End Space" << "J10" << "sunk"
             << QStringList{"Computer - Easy|J10: sunk, 1 deck", "|You win!"}
             << "Ships afloat — one-deck: 3, two-deck: 3, three-deck: 2, four-deck: 1";
@@ -144,7 +146,16 @@ private slots:
             Keys("Enter");
         }, 2000);
         g_news.clear();
-        Keys(keys);
+        for (const QString& word : keys.split(' ')) {
+            // "press:N": the screen reader's action on cell N of the opponent's board.
+            if (!word.startsWith("press:")) {
+                Keys(word);
+                continue;
+            }
+            QAccessibleInterface* cell = View()->child(0)->child(word.section(':', 1).toInt());
+            QVERIFY(cell && cell->actionInterface());
+            cell->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        }
 
         QStringList heard;
         for (const QString& item : g_news) {

@@ -114,13 +114,13 @@ private slots:
             SetProfile(&profile);
             GameInProgress = 0;
             CGameDlg dlg;
-            dlg.m_bShowSplash = false;
+            dlg.SkipSplash();
             dlg.OnInitDialog();
             dlg.show();
             QVERIFY(QTest::qWaitForWindowExposed(&dlg));
             QCOMPARE(QApplication::activeModalWidget(), nullptr);
             QCOMPARE(Current(), expected);
-            QCOMPARE(dlg.m_records.GetCount(), records);
+            QCOMPARE(dlg.Records().GetCount(), records);
             dlg.ConfirmExit();
             QVERIFY(!dlg.isVisible());
             SetProfile(nullptr);

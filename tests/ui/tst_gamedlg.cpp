@@ -154,8 +154,8 @@ void TestGameDlg::wholeGameWonByClickingTheEnemyFleet()
     QVERIFY(PlayerTwo.AllSunk());
     QCOMPARE(PlayerOne.m_nWins, 1);
     QCOMPARE(g_sounds.back(), std::string(SOUND_WIN));
-    QCOMPARE(m_dlg->m_records.GetName(0), std::string("Player"));
-    QCOMPARE(m_dlg->m_records.GetWins(0), 1);
+    QCOMPARE(m_dlg->Records().GetName(0), std::string("Player"));
+    QCOMPARE(m_dlg->Records().GetWins(0), 1);
     // The table reaches the profile at once, not only when the program ends.
     QSettings stored = Stored();
     QCOMPARE(stored.value("Records/count").toInt(), 1);
@@ -182,8 +182,8 @@ void TestGameDlg::lostGameShowsTheComputersSurvivingShips()
     QVERIFY(PlayerOne.AllSunk());
     QCOMPARE(PlayerTwo.m_nWins, 1);
     QCOMPARE(g_sounds.back(), std::string(SOUND_LOSE));
-    QCOMPARE(m_dlg->m_records.GetLosses(0), 1);
-    QCOMPARE(m_dlg->m_records.GetScore(0), -10);
+    QCOMPARE(m_dlg->Records().GetLosses(0), 1);
+    QCOMPARE(m_dlg->Records().GetScore(0), -10);
     QCOMPARE(Stored().value("Records/l0").toInt(), 999);
 
     const QImage frame = m_dlg->RenderScene();
@@ -280,7 +280,7 @@ void TestGameDlg::cancelledNameDialogKeepsTheBattle()
     m_dlg->NewGame();
     QVERIFY(GameInProgress);
     QVERIFY(MyTurn);
-    QCOMPARE(int(m_dlg->Busy), 0);
+    QCOMPARE(int(m_dlg->IsBusy()), 0);
     QCOMPARE(Grid(PlayerTwo.m_view), enemy);
     QCOMPARE(Grid(PlayerOne.m_fleet), mine);
 }
@@ -321,10 +321,12 @@ void TestGameDlg::frameBeforeTheFirstGameIsEmpty()
 
 void TestGameDlg::waitingShowsPleaseWait()
 {
+    // A battle played, then the window becomes a client waiting for its
+    // server's first game.
     StartGame();
-    m_dlg->m_session->Waiting = true;
+    m_dlg->BeginNetPlay(false);
     const QImage frame = m_dlg->RenderScene();
-    m_dlg->m_session->Waiting = false;
+    m_dlg->GameWithComputer();
     int text = 0;
     bool sea = false;
     for (int y = BoardFrame.top; y < BoardFrame.bottom; ++y) {
@@ -358,7 +360,8 @@ void TestGameDlg::titleAndMenuFollowTheMode()
     QFETCH(bool, english);
     QFETCH(QString, title);
     QFETCH(bool, newGameEnabled);
-    m_dlg->NetRole = role;
+    if (role != 0)
+        m_dlg->BeginNetPlay(role == 1);
     English = english;
     m_dlg->SetLanguage(english);
     QCOMPARE(m_dlg->windowTitle(), title);
@@ -381,7 +384,7 @@ void TestGameDlg::titleAndMenuFollowTheMode()
     QCOMPARE(markArea(items[3]) != plain, role == 0);  // "Game with computer"
     QCOMPARE(markArea(items[4]) != plain, role != 0);  // "Game in Network"
     game->hide();
-    m_dlg->NetRole = 0;
+    m_dlg->GameWithComputer();
 }
 
 void TestGameDlg::windowsGiveBusyBack_data()
@@ -416,11 +419,18 @@ void TestGameDlg::windowsGiveBusyBack()
         else if (step == "help" || step == "about" || step == "options") {
             WhenModal<QDialog>([](QDialog* window) { window->reject(); });
             m_dlg->OnCommand(step == "help" ? ID_HELP_HELP : step == "about" ? ID_HELP_ABOUT : ID_OPTIONS);
-        } else
-            m_dlg->Busy = step == "wait";
+        } else if (step == "wait") {
+            // A server's new game, named, and its partner still to come.
+            m_dlg->BeginNetPlay(true);
+            WhenModal<CNameDlg>([](CNameDlg* dlg) { dlg->accept(); });
+            m_dlg->NewGame();
+        } else {
+            m_dlg->StartGame();
+        }
         QApplication::processEvents();
     }
-    QTEST(int(m_dlg->Busy), "busy");
+    QTEST(int(m_dlg->IsBusy()), "busy");
+    m_dlg->GameWithComputer();
 }
 
 void TestGameDlg::optionsDuringABattle_data()
@@ -472,7 +482,7 @@ void TestGameDlg::optionsDuringABattle()
     QCOMPARE(bool(GameInProgress), inProgress);
     QCOMPARE(Grid(PlayerTwo.m_fleet) != enemy, newFleet);
     QCOMPARE(QString::fromStdString(PlayerTwo.GetName()), computer);
-    QCOMPARE(int(m_dlg->Busy), 0);
+    QCOMPARE(int(m_dlg->IsBusy()), 0);
 }
 
 void TestGameDlg::inputWhileTheComputerPauses_data()

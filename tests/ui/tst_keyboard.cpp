@@ -82,11 +82,11 @@ private slots:
     {
         QFETCH(QString, keys);
         StartByKeys();
-        QVERIFY(!(*m_window)->m_cursor.m_bShown);
+        QVERIFY(!(*m_window)->CellCursor().m_bShown);
         Keys(keys);
-        QVERIFY((*m_window)->m_cursor.m_bShown);
-        QTEST((*m_window)->m_cursor.m_nRow, "row");
-        QTEST((*m_window)->m_cursor.m_nCol, "col");
+        QVERIFY((*m_window)->CellCursor().m_bShown);
+        QTEST((*m_window)->CellCursor().m_nRow, "row");
+        QTEST((*m_window)->CellCursor().m_nCol, "col");
     }
 
     void cursorFrameChangesNoPixelWhileHidden()
@@ -113,7 +113,7 @@ private slots:
         QMouseEvent resting(QEvent::MouseMove, view->mapFromGlobal(QCursor::pos()), QCursor::pos(), Qt::NoButton,
                             Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(view, &resting);
-        QVERIFY((*m_window)->m_cursor.m_bShown);
+        QVERIFY((*m_window)->CellCursor().m_bShown);
         QTest::mouseMove(view, QPoint(690, 470));
         QCOMPARE((*m_window)->RenderScene(), untouched);
     }
@@ -198,7 +198,7 @@ private slots:
         QVERIFY(!GameInProgress);
         QVERIFY(win ? PlayerTwo.AllSunk() : PlayerOne.AllSunk());
         QCOMPARE(win ? PlayerOne.m_nWins : PlayerTwo.m_nWins, 1);
-        QCOMPARE((*m_window)->m_records.GetWins(0), win ? 1 : 0);
+        QCOMPARE((*m_window)->Records().GetWins(0), win ? 1 : 0);
         QVERIFY(!QApplication::activeModalWidget());
     }
 

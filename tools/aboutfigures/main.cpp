@@ -85,7 +85,7 @@ int main(int argc, char* argv[])
     SetProfile(&profile);
     InstallGameSound();
     CGameDlg dlg;
-    dlg.m_bShowSplash = false;
+    dlg.SkipSplash();
     dlg.OnInitDialog();
     dlg.show();
     Run(SETTLE_MS);  // fonts, pictures and the sounds are in by now

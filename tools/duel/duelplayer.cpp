@@ -89,7 +89,7 @@ void CDuelPlayer::Later(std::function<void()> act)
 void CDuelPlayer::CheckProgress()
 {
     quint32 state = static_cast<quint32>(m_nWins * 7919 + m_nLosses * 104729);
-    state = state * 31 + GameInProgress * 2u + MyTurn * 4u + m_wnd.m_session->Waiting * 8u + (m_bPeerGone ? 16u : 0u);
+    state = state * 31 + GameInProgress * 2u + MyTurn * 4u + m_wnd.Session().ShowsWait() * 8u + (m_bPeerGone ? 16u : 0u);
     for (int cell = 0; cell < BOARD_CELLS; ++cell)
         state = state * 31 + static_cast<quint32>(PlayerOne.m_view[cell] * 8 + PlayerTwo.m_view[cell]);
     const qint64 now = NowMs();
@@ -104,9 +104,9 @@ void CDuelPlayer::CheckProgress()
                  .arg(STALL_MS / 1000)
                  .arg(m_nWins + m_nLosses + 1)
                  .arg(GameInProgress ? (MyTurn ? "my turn" : "partner's turn") : "no battle")
-                 .arg(int(m_wnd.m_session->Phase()))
-                 .arg(m_wnd.m_connection->Waiting())
-                 .arg(m_wnd.m_connection->QueueEnabled() ? "on" : "off")
+                 .arg(int(m_wnd.Session().Phase()))
+                 .arg(m_wnd.Connection().Waiting())
+                 .arg(m_wnd.Connection().QueueEnabled() ? "on" : "off")
                  .arg(QApplication::activeModalWidget() ? QApplication::activeModalWidget()->windowTitle() : QString()));
 }
 
@@ -145,7 +145,7 @@ void CDuelPlayer::AnswerNetDialog(CNetDlg& dlg)
             if (!guard)
                 return;
             role->click();
-            if (m_opts.bServer && !m_wnd.m_connection->IsListening())
+            if (m_opts.bServer && !m_wnd.Connection().IsListening())
                 Fail(QStringLiteral("cannot listen on port %1: is another server running?").arg(NET_PORT));
         });
         return;
@@ -225,7 +225,7 @@ void CDuelPlayer::PlayIdle()
     if (m_bPeerGone)
         Fail(QStringLiteral("connection lost after %1 of %2 games").arg(m_nWins + m_nLosses).arg(m_opts.nGames));
     if (!GameInProgress) {
-        if (m_bNeedNewGame && !m_wnd.Busy) {
+        if (m_bNeedNewGame && !m_wnd.IsBusy()) {
             m_bNeedNewGame = false;
             Later([this] {
                 if (!TriggerMenu(ID_GAME_NEWGAME))
@@ -279,7 +279,7 @@ void CDuelPlayer::Finish()
     m_bFinished = true;
     m_timer.stop();
     std::printf("RESULT games=%d wins=%d losses=%d\n", m_nWins + m_nLosses, m_nWins, m_nLosses);
-    const CRecordTable& table = m_wnd.m_records;
+    const CRecordTable& table = m_wnd.Records();
     for (int i = 0; i < table.GetCount(); ++i)
         std::printf("RECORD %s %d %d %d\n", table.GetName(i).c_str(), table.GetWins(i), table.GetLosses(i),
                     table.GetScore(i));

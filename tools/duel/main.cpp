@@ -48,7 +48,7 @@ int main(int argc, char* argv[])
     bool finished = false;
     {
         CGameDlg wnd;
-        wnd.m_bShowSplash = false;
+        wnd.SkipSplash();
         wnd.OnInitDialog();
         // The robot reads the English texts of the boxes.
         English = 1;

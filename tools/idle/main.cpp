@@ -13,7 +13,9 @@
 #include "net/qt/netconnection.h"
 #include "store/profile.h"
 #include "store/qt/qsettingsprofile.h"
+#include "support/modal.h"
 #include "ui/gamedlg.h"
+#include "ui/namedlg.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -23,13 +25,14 @@
 #include <cstdio>
 
 namespace {
-void Tell(CNetSession& session, const std::vector<unsigned char>& bytes)
+// A message of the server, handed to the window as the connection would.
+void Tell(CGameDlg& wnd, const std::vector<unsigned char>& bytes)
 {
     CNetParser parser;
     std::vector<NETMSG> records;
     parser.Feed(bytes, records);
     for (const NETMSG& rec : records)
-        session.Receive(rec);
+        wnd.OnNetMessage(rec);
 }
 
 // The window as a client of a server played here, which never says a word.
@@ -37,7 +40,7 @@ bool Connect(CGameDlg& wnd, QTcpServer& server)
 {
     if (!server.listen(QHostAddress::LocalHost, NET_PORT))
         return false;
-    CNetConnection& net = *wnd.m_connection;
+    CNetConnection& net = wnd.Connection();
     net.Connect(QStringLiteral("127.0.0.1"), NET_PORT);
     QElapsedTimer clock;
     clock.start();
@@ -45,29 +48,22 @@ bool Connect(CGameDlg& wnd, QTcpServer& server)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     if (!net.IsConnected() || !server.nextPendingConnection())
         return false;
-    wnd.NetRole = 2;
-    wnd.m_session->Begin(false);
-    wnd.UpdateModeUI();
-    net.EnableQueue(true);
+    wnd.BeginNetPlay(false);
     return true;
 }
 
-// The server's opening and set-up played straight into the session, the
-// server to shoot first.
+// The server's opening, answered with the name dialog's OK (a random
+// fleet), and its set-up, the server to shoot first.
 void EnterBattle(CGameDlg& wnd)
 {
-    CNetSession& session = *wnd.m_session;
-    Tell(session, MakeSignalMsg(NET_NEW_GAME));
-    session.Open();
-    PlayerOne.PlaceFleetRandom();
-    session.Named();
+    WhenModal<CNameDlg>([](CNameDlg* dlg) { dlg->accept(); });
+    Tell(wnd, MakeSignalMsg(NET_NEW_GAME));
+    Tell(wnd, MakeSignalMsg(NET_SERVER_FIRST));
     unsigned char fleet[BOARD_CELLS];
     PlayerOne.ExportFleet(fleet);
-    Tell(session, MakeSignalMsg(NET_SERVER_FIRST));
-    Tell(session, MakeFleetMsg(fleet));
-    Tell(session, MakeNameMsg("Server"));
-    Tell(session, MakeSignalMsg(NET_READY));
-    wnd.CheckReady();
+    Tell(wnd, MakeFleetMsg(fleet));
+    Tell(wnd, MakeNameMsg("Server"));
+    Tell(wnd, MakeSignalMsg(NET_READY));
 }
 } // namespace
 
@@ -89,7 +85,7 @@ int main(int argc, char* argv[])
     int code = 0;
     {
         CGameDlg wnd;
-        wnd.m_bShowSplash = false;
+        wnd.SkipSplash();
         wnd.OnInitDialog();
         wnd.show();
         QTcpServer server;

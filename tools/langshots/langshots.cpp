@@ -92,7 +92,7 @@ int main(int argc, char* argv[])
         QDir().mkpath(dir.path());
         ChooseLanguage(language.toStdString());
         CGameDlg game;
-        game.m_bShowSplash = false;
+        game.SkipSplash();
         game.OnInitDialog();
         ChooseLanguage(language.toStdString());
         game.SetLanguage(English != 0);

@@ -66,7 +66,7 @@ int main(int argc, char* argv[])
     SetProfile(&profile);
 
     CGameDlg dlg;
-    dlg.m_bShowSplash = false;
+    dlg.SkipSplash();
     dlg.OnInitDialog();
     English = 1;
     CompDelay = 0;

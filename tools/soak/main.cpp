@@ -98,7 +98,7 @@ int main(int argc, char* argv[])
     int status = 0;
     {
         CGameDlg wnd;
-        wnd.m_bShowSplash = false;
+        wnd.SkipSplash();
         wnd.OnInitDialog();
         wnd.show();
         if (!QTest::qWaitForWindowExposed(&wnd))

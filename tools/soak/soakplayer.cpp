@@ -134,7 +134,7 @@ std::string CSoakPlayer::PlayGame(const std::string& name, const QString& iniPat
     m_strName = name;
     m_nWinShown = m_nLossShown = 0;
     m_strUnexpected.clear();
-    const SoakRecords before = RowsOf(m_wnd.m_records);
+    const SoakRecords before = RowsOf(m_wnd.Records());
     if (!NewGameFromMenu())
         return "\"New game\" is not in the menu";
     if (!GameInProgress)
@@ -169,7 +169,7 @@ std::string CSoakPlayer::PlayGame(const std::string& name, const QString& iniPat
     if (PlayerOne.m_nWins != talliesBefore[0] + (won ? 1 : 0) || PlayerTwo.m_nWins != talliesBefore[1] + (won ? 0 : 1))
         return "tallies " + std::to_string(PlayerOne.m_nWins) + ":" + std::to_string(PlayerTwo.m_nWins);
 
-    const SoakRecords after = RowsOf(m_wnd.m_records);
+    const SoakRecords after = RowsOf(m_wnd.Records());
     if (std::string fault = RecordChangeFault(before, after, name, won, Level); !fault.empty())
         return "records: " + fault;
     QFile ini(iniPath);
