@@ -10,6 +10,7 @@
 #include "ui/dlgunits.h"
 #include "ui/pictures.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
@@ -377,6 +378,8 @@ void CNetDlg::OnGameFound(const CLanGame& game)
     m_cbServer->setItemData(at, game.address, ROLE_ADDRESS);
     m_cbServer->setItemData(at, game.key, ROLE_GAME);
     m_cbServer->setEditText(typed);
+    // The open list shows a long entry whole rather than cut at the box's width.
+    m_cbServer->view()->setMinimumWidth(m_cbServer->view()->sizeHintForColumn(0) + DluX(8));
 }
 
 void CNetDlg::OnGameLost(const QString& key)
