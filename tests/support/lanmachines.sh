@@ -109,6 +109,9 @@ up() {
       sh "$md/avahi.conf" >"$md/avahi.log" 2>&1 &
     echo $! >>"$dir/pids"
   done
+  # A test that dies leaves no daemon behind: they go with it.
+  local owner=$PPID
+  (while kill -0 "$owner" 2>/dev/null; do sleep 1; done; down) </dev/null >/dev/null 2>&1 &
   for m in "$@"; do
     wait_for 100 grep -q 'Server startup complete' "$(machine_dir "$m")/avahi.log" ||
       { echo "no mDNS daemon on $m:" >&2; cat "$(machine_dir "$m")/avahi.log" >&2; return 1; }
