@@ -4,7 +4,6 @@
 
 #include <QByteArrayList>
 #include <QDBusObjectPath>
-#include <QDBusVariant>
 
 #ifndef TIDEBOLT_VERSION
 #define TIDEBOLT_VERSION "0"

@@ -17,7 +17,6 @@ public:
 
     void Announce(const QString& name, std::uint16_t port);
     void Withdraw();
-    bool IsAnnouncing() const { return m_bWanted; }
 
 signals:
     // The name the LAN sees, which the daemon may have changed to end a clash.
