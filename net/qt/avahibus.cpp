@@ -1,6 +1,8 @@
 #include "net/qt/avahibus.h"
 
+#include <QDBusError>
 #include <QDBusMetaType>
+#include <QFileInfo>
 #include <QDBusPendingCallWatcher>
 
 Q_LOGGING_CATEGORY(lcLan, "tidebolt.lan", QtInfoMsg)
@@ -23,6 +25,23 @@ QDBusConnection Bus()
     static const QMetaType registered = qDBusRegisterMetaType<QByteArrayList>();
     Q_UNUSED(registered);
     return QDBusConnection::systemBus();
+}
+
+QString Unreachable()
+{
+    // No bus socket at all is common (a machine without a desktop session);
+    // QtDBus would start a thread only to learn that.
+    QByteArray address = qgetenv("DBUS_SYSTEM_BUS_ADDRESS");
+    if (address.isEmpty())
+        address = "unix:path=/var/run/dbus/system_bus_socket";   // libdbus's own default
+    const QByteArray prefix = "unix:path=";
+    if (address.startsWith(prefix) && !address.contains(',') && !address.contains(';')) {
+        const QString path = QString::fromLocal8Bit(address.mid(prefix.size()));
+        if (!QFileInfo::exists(path))
+            return QStringLiteral("no system bus at %1").arg(path);
+    }
+    QDBusConnection bus = Bus();
+    return bus.isConnected() ? QString() : bus.lastError().message();
 }
 
 QDBusMessage Call(const QString& path, const char* interface, const char* method, const QVariantList& args)

@@ -29,6 +29,8 @@ inline constexpr int GROUP_FAILURE = 4;
 QString ServiceType();
 
 QDBusConnection Bus();
+// Why the system bus cannot be reached, or empty when it can.
+QString Unreachable();
 QDBusMessage Call(const QString& path, const char* interface, const char* method, const QVariantList& args = {});
 // Sends the call without waiting; `done` runs on the reply, unless
 // `context` is gone by then. A null `done` ignores the reply.

@@ -35,8 +35,8 @@ void CLanAnnouncer::Announce(const QString& name, std::uint16_t port)
     while (m_strName.toUtf8().size() > 63)
         m_strName.chop(1);
     m_nPort = port;
-    if (!Avahi::Bus().isConnected()) {
-        Fail(Avahi::Bus().lastError().message());
+    if (const QString why = Avahi::Unreachable(); !why.isEmpty()) {
+        Fail(why);
         return;
     }
     m_bGroupPending = true;

@@ -32,8 +32,8 @@ void CLanBrowser::Start()
     if (m_bRunning)
         return;
     m_bRunning = true;
-    if (!Avahi::Bus().isConnected()) {
-        Fail(Avahi::Bus().lastError().message());
+    if (const QString why = Avahi::Unreachable(); !why.isEmpty()) {
+        Fail(why);
         return;
     }
     // Prepare, subscribe, then Start: a browser made and started at once
