@@ -13,6 +13,7 @@ packages=(
   libbenchmark-dev
   clang libclang-rt-14-dev
   dpkg-dev desktop-file-utils appstream groff-base
+  avahi-daemon avahi-utils dbus iproute2
 )
 
 missing=()
@@ -24,5 +25,15 @@ done
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 echo "Installing: ${missing[*]}"
+# The LAN tests start mDNS and bus daemons of their own, in namespaces of
+# their own; installing the packages must not start the machine's.
+policy=/usr/sbin/policy-rc.d
+own_policy=""
+if [ ! -e "$policy" ]; then
+  printf '#!/bin/sh\nexit 101\n' | $sudo tee "$policy" >/dev/null
+  $sudo chmod 755 "$policy"
+  own_policy=1
+fi
+trap '[ -n "$own_policy" ] && $sudo rm -f "$policy"' EXIT
 $sudo apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -2,12 +2,15 @@
 
 #include "game/resources.h"
 #include "net/netmsg.h"
+#include "net/qt/lanannouncer.h"
+#include "net/qt/lanbrowser.h"
 #include "net/qt/netconnection.h"
 #include "store/settings.h"
 #include "ui/dialogids.h"
 #include "ui/dlgunits.h"
 #include "ui/pictures.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
@@ -24,6 +27,9 @@
 #include <algorithm>
 
 namespace {
+constexpr int ROLE_ADDRESS = Qt::UserRole;
+constexpr int ROLE_GAME = Qt::UserRole + 1;
+
 QString Tr(bool english, const char* en, const char* ru)
 {
     return QString::fromUtf8(english ? en : ru);
@@ -113,6 +119,10 @@ CNetDlg::CNetDlg(QWidget* parent, CNetConnection& net) : QDialog(parent), m_net(
         if (m_bConnecting)
             OnConnectFailed();
     });
+    m_announcer = new CLanAnnouncer(this);
+    m_browser = new CLanBrowser(this);
+    connect(m_browser, &CLanBrowser::gameFound, this, &CNetDlg::OnGameFound);
+    connect(m_browser, &CLanBrowser::gameLost, this, &CNetDlg::OnGameLost);
 }
 
 CNetDlg::~CNetDlg()
@@ -191,6 +201,9 @@ bool CNetDlg::OnInitDialog()
     m_nType = -1;
     m_strServer.clear();
     FieldsToControls();
+    // Browsing from the start, so that the list is full by the time the
+    // player picks "Client".
+    m_browser->Start();
     m_bInitialised = true;
     return true;
 }
@@ -233,6 +246,7 @@ void CNetDlg::CloseBoth()
 {
     // A new choice of role also forgets the client the server had taken,
     // so the next one to come is accepted rather than told the server is busy.
+    m_announcer->Withdraw();
     m_net.Close();
     m_btnStart->setEnabled(false);
 }
@@ -261,8 +275,10 @@ void CNetDlg::OnServer()
     m_strServer = English ? QStringLiteral("Wait for client...") : QString::fromUtf8("Ждем клиента...");
     FieldsToControls();
     CloseBoth();
-    // A port already taken is not reported: no client will come.
-    m_net.Listen(NET_PORT);
+    // A port already taken is not reported: no client will come, and the
+    // LAN is not told of a game that is not there.
+    if (m_net.Listen(NET_PORT))
+        m_announcer->Announce(QString::fromStdString(Name), NET_PORT);
 }
 
 void CNetDlg::OnClient()
@@ -281,7 +297,10 @@ void CNetDlg::OnConnect()
     FieldsFromControls();
     if (m_bConnecting)
         return;
-    m_strServer = m_strServer.trimmed();
+    // A game chosen from the list is reached, and remembered, by its
+    // address: the player's list keeps what was really connected to.
+    m_strServer = HostOf(m_strServer);
+    FieldsToControls();
     m_net.Close();
     SetConnecting(true);
     if (!m_net.Connect(m_strServer, NET_PORT))
@@ -307,6 +326,7 @@ void CNetDlg::OnConnectFailed()
 
 void CNetDlg::OnClientConnected()
 {
+    m_announcer->Withdraw();   // no longer waiting: nobody else may come
     FieldsFromControls();
     m_btnStart->setEnabled(true);
     m_strServer = English ? QStringLiteral("Connect successful") : QString::fromUtf8("Успешное соединение");
@@ -317,10 +337,57 @@ void CNetDlg::OnClientConnected()
 
 void CNetDlg::OnConnectionClosed()
 {
+    m_announcer->Withdraw();   // the listener closed with the connection
     FieldsFromControls();
     m_btnStart->setEnabled(false);
     if (m_nType == 0)
         m_strServer = English ? QStringLiteral("Connect closed") : QString::fromUtf8("Соединение разорвано");
     FieldsToControls();
     ShowBox(QMessageBox::Warning, QStringLiteral("Connect closed"), QString::fromUtf8("Соединение разорвано"));
+}
+
+int CNetDlg::FoundGameIndex(const QString& key) const
+{
+    for (int i = 0; i < m_cbServer->count(); ++i)
+        if (m_cbServer->itemData(i, ROLE_GAME).toString() == key)
+            return i;
+    return -1;
+}
+
+QString CNetDlg::HostOf(const QString& text) const
+{
+    const QString trimmed = text.trimmed();
+    for (int i = 0; i < m_cbServer->count(); ++i)
+        if (m_cbServer->itemText(i) == trimmed && !m_cbServer->itemData(i, ROLE_GAME).isNull())
+            return m_cbServer->itemData(i, ROLE_ADDRESS).toString();
+    return trimmed;
+}
+
+void CNetDlg::OnGameFound(const CLanGame& game)
+{
+    // The machine's name helps to tell two players of the same name apart.
+    const QString label = QStringLiteral("%1 \u2014 %2 (%3)").arg(game.name, game.host, game.address);
+    const QString typed = m_cbServer->currentText();
+    const int known = FoundGameIndex(game.key);
+    if (known >= 0)
+        m_cbServer->removeItem(known);
+    int at = 0;
+    while (at < m_cbServer->count() && m_cbServer->itemText(at).compare(label) < 0)
+        ++at;
+    m_cbServer->insertItem(at, label);
+    m_cbServer->setItemData(at, game.address, ROLE_ADDRESS);
+    m_cbServer->setItemData(at, game.key, ROLE_GAME);
+    m_cbServer->setEditText(typed);
+    // The open list shows a long entry whole rather than cut at the box's width.
+    m_cbServer->view()->setMinimumWidth(m_cbServer->view()->sizeHintForColumn(0) + DluX(8));
+}
+
+void CNetDlg::OnGameLost(const QString& key)
+{
+    const int index = FoundGameIndex(key);
+    if (index < 0)
+        return;
+    const QString typed = m_cbServer->currentText();
+    m_cbServer->removeItem(index);
+    m_cbServer->setEditText(typed);
 }

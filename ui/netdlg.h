@@ -5,7 +5,10 @@
 
 #include <string>
 
+class CLanAnnouncer;
+class CLanBrowser;
 class CNetConnection;
+struct CLanGame;
 class QButtonGroup;
 class QComboBox;
 class QGroupBox;
@@ -15,8 +18,9 @@ class QPushButton;
 class QRadioButton;
 
 // "Game in Network": shows this machine's name and address, lets the player
-// be the server (listen) or the client (connect to a named server), and
-// ends with "Start Game" once a connection stands.
+// be the server (listen, announced on the LAN while it waits) or the client
+// (connect to a named server or to a game the LAN announces), and ends with
+// "Start Game" once a connection stands.
 class CNetDlg : public QDialog {
     Q_OBJECT
 public:
@@ -65,8 +69,17 @@ private:
     // While an attempt runs, nothing may start another or change the role.
     void SetConnecting(bool connecting);
     int ShowBox(int icon, const QString& english, const QString& russian);
+    // The games the LAN announces share the server list with the names the
+    // player connected to before, and leave its edit text alone.
+    void OnGameFound(const CLanGame& game);
+    void OnGameLost(const QString& key);
+    int FoundGameIndex(const QString& key) const;
+    // What a text names: the address of a listed game, or the text itself.
+    QString HostOf(const QString& text) const;
 
     QButtonGroup* m_group = nullptr;
+    CLanAnnouncer* m_announcer = nullptr;
+    CLanBrowser* m_browser = nullptr;
     bool m_bInitialised = false;
     bool m_bConnecting = false;
 };

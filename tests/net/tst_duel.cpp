@@ -2,10 +2,8 @@
 // play whole games over 127.0.0.1: both must see the same games end the
 // same way and keep the same table of records.
 #include "net/netmsg.h"
-#include "store/profile.h"
-#include "store/qt/qsettingsprofile.h"
-#include "store/records.h"
 #include "support/privatenet.h"
+#include "support/savedrecords.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -36,21 +34,6 @@ Side ReadSide(QProcess& process)
         }
     }
     return side;
-}
-
-// The table as the side left it in its profile file.
-QStringList SavedRecords(const QString& ini)
-{
-    CQSettingsProfile profile(ini);
-    SetProfile(&profile);
-    CRecordTable table;
-    table.LoadRecords();
-    SetProfile(nullptr);
-    QStringList rows;
-    for (int i = 0; i < table.GetCount(); ++i)
-        rows << QStringLiteral("%1 %2 %3 %4").arg(QString::fromStdString(table.GetName(i)))
-                    .arg(table.GetWins(i)).arg(table.GetLosses(i)).arg(table.GetScore(i));
-    return rows;
 }
 
 // Exit code 0 within the time; a process still running is killed.

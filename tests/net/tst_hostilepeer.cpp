@@ -148,21 +148,6 @@ private slots:
                (goesOn ? "battle goes on, " : "ended with Connect closed, ") + live.Summary());
     }
 
-    // The partner's machine goes off in the middle of its turn: nothing
-    // comes, yet within the probes' time the game learns the partner is gone.
-    void vanishedPartnerIsNoticed()
-    {
-        if (!g_bPrivateNetwork)
-            QSKIP("pulling the cable needs a network namespace of the test's own");
-        CServerBattle b;
-        b.w->Connection().m_keepAlive = {1, 1, 2};
-        QVERIFY(b.Start());
-        b.PassTheTurn();
-        QVERIFY(SetLoopback(false));
-        QTRY_VERIFY_WITH_TIMEOUT(b.EndedWithConnectClosed(), 15000);
-        QVERIFY(SetLoopback(true));
-    }
-
     void connectionStormLeavesTheBattleAlone_data()
     {
         QTest::addColumn<bool>("waitForAnswer");

@@ -2,6 +2,8 @@
 // machine played by the test.
 #include "netfixture.h"
 
+#include "net/qt/lanbrowser.h"
+
 #include <QElapsedTimer>
 
 #include <utility>
@@ -111,6 +113,51 @@ private slots:
         QCOMPARE(startAtTheEnd, server == QLatin1String("game"));
         QCOMPARE(ServerList.empty(), server == QLatin1String("none"));   // only a server that answered is remembered
         QVERIFY(w->NetRole() == ENetRole::Computer);
+    }
+
+    // Games the LAN announces sit among the names connected to before and
+    // come and go while the player types; one chosen is reached, and
+    // remembered, by its address.
+    void clientPicksAGameTheLanLists()
+    {
+        CWindowUnderTest w;
+        ServerList = {"Zeta", "Beta"};
+        CurServer.clear();
+        CPilot pilot;
+        CPeerServer host;
+        QVERIFY(host.Listen());
+        const QString kim = QString::fromUtf8("Kim \u2014 kim-pc (127.0.0.1)");
+        QStringList listed;
+        QString typed;
+        bool asked = false;
+        pilot.m_onWindow = [&](QWidget* window) {
+            auto* dlg = qobject_cast<CNetDlg*>(window);
+            if (dlg && std::exchange(asked, true) && dlg->m_btnStart->isEnabled())
+                return ClickLater(pilot, dlg->m_btnStart);
+            if (!dlg || listed.size())
+                return;
+            auto* lan = dlg->findChild<CLanBrowser*>();
+            dlg->m_rbClient->click();
+            dlg->m_cbServer->setEditText(QStringLiteral("half-typ"));
+            emit lan->gameFound({"kim", "Kim", "kim-pc", "127.0.0.1", NET_PORT});
+            emit lan->gameFound({"ann", "Ann", "ann-pc", "192.0.2.9", NET_PORT});
+            emit lan->gameFound({"ann", "Ann", "ann-pc", "192.0.2.9", NET_PORT});   // heard again: listed once
+            emit lan->gameLost(QStringLiteral("ann"));
+            emit lan->gameLost(QStringLiteral("bob"));   // never listed: nothing to remove
+            typed = dlg->m_cbServer->currentText();
+            for (int i = 0; i < dlg->m_cbServer->count(); ++i)
+                listed << dlg->m_cbServer->itemText(i);
+            dlg->m_cbServer->setEditText(kim);
+            ClickLater(pilot, dlg->m_btnConnect);
+        };
+        w->ShowNetGame();
+        QCOMPARE(typed, QStringLiteral("half-typ"));
+        QCOMPARE(listed, (QStringList{"Beta", kim, "Zeta"}));
+        QCOMPARE(pilot.m_boxes, QStringList{"Connect successful!"});
+        QCOMPARE(host.m_nConnections, 1);
+        QCOMPARE(w->NetRole, 2u);
+        QCOMPARE(ServerList, (std::vector<std::string>{"Zeta", "Beta", "127.0.0.1"}));
+        QCOMPARE(CurServer, std::string("127.0.0.1"));
     }
 };
 

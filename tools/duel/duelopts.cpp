@@ -22,14 +22,21 @@ bool ParseDuelOptions(const QStringList& args, DuelOptions& out, QString& error)
 {
     QCommandLineParser parser;
     const QCommandLineOption server(QStringLiteral("server"), QStringLiteral("Listen and open every game."));
-    const QCommandLineOption client(QStringLiteral("client"), QStringLiteral("Connect to 127.0.0.1."));
+    const QCommandLineOption client(QStringLiteral("client"), QStringLiteral("Connect to the server."));
+    const QCommandLineOption host(QStringLiteral("host"), QStringLiteral("The server's address (127.0.0.1)."),
+                                  QStringLiteral("HOST"));
+    const QCommandLineOption fromList(QStringLiteral("from-list"),
+                                      QStringLiteral("Connect to this player's game as the LAN lists it."),
+                                      QStringLiteral("NAME"));
+    const QCommandLineOption cutOk(QStringLiteral("cut-ok"),
+                                   QStringLiteral("A lost connection ends the duel and is no failure."));
     const QCommandLineOption games(QStringLiteral("games"), QStringLiteral("Games to play."), QStringLiteral("N"));
     const QCommandLineOption seed(QStringLiteral("seed"), QStringLiteral("Seed of fleets and shots."), QStringLiteral("S"));
     const QCommandLineOption profile(QStringLiteral("profile"), QStringLiteral("INI file of this side."), QStringLiteral("PATH"));
     const QCommandLineOption name(QStringLiteral("name"), QStringLiteral("Player name."), QStringLiteral("NAME"));
     const QCommandLineOption timeout(QStringLiteral("timeout"), QStringLiteral("Give up after this many seconds."),
                                      QStringLiteral("SECONDS"));
-    parser.addOptions({server, client, games, seed, profile, name, timeout});
+    parser.addOptions({server, client, host, fromList, cutOk, games, seed, profile, name, timeout});
     if (!parser.parse(args)) {
         error = parser.errorText();
         return false;
@@ -44,6 +51,14 @@ bool ParseDuelOptions(const QStringList& args, DuelOptions& out, QString& error)
         return false;
     }
     opts.bServer = parser.isSet(server);
+    if (parser.isSet(host))
+        opts.strHost = parser.value(host);
+    opts.strFromList = parser.value(fromList);
+    if (opts.bServer && (parser.isSet(host) || parser.isSet(fromList))) {
+        error = QStringLiteral("--host and --from-list are the client's");
+        return false;
+    }
+    opts.bCutOk = parser.isSet(cutOk);
     if (parser.isSet(games) && !ReadBounded(parser.value(games), 1, MAX_GAMES, opts.nGames)) {
         error = QStringLiteral("--games takes a number from 1 to %1").arg(MAX_GAMES);
         return false;

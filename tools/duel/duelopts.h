@@ -12,6 +12,9 @@ struct DuelOptions {
     QString strProfile;
     QString strName;     // empty: "Alpha" on the server, "Bravo" on the client
     int nTimeoutSec = 240;
+    QString strHost = QStringLiteral("127.0.0.1");   // the client's server
+    QString strFromList;   // the client picks this player's game from the LAN's list
+    bool bCutOk = false;   // a lost connection ends the duel without failing it
 };
 
 // Reads the arguments (argv[0] first). False with a one-line reason when

@@ -4,6 +4,7 @@
 #include "game/player.h"
 #include "net/netsession.h"
 #include "net/qt/netconnection.h"
+#include "store/settings.h"
 #include "ui/gamedlg.h"
 #include "ui/namedlg.h"
 #include "ui/netdlg.h"
@@ -30,7 +31,10 @@ constexpr int LOOK_INTERVAL_MS = 10;
 constexpr int CONNECT_RETRY_MS = 300;
 // The partner is a robot too: it answers within milliseconds, so half a
 // minute without any change means the two copies wait on each other.
+// A cable pulled on purpose takes that long to be noticed, so then the
+// wait is longer.
 constexpr qint64 STALL_MS = 30000;
+constexpr qint64 CUT_STALL_MS = 90000;
 
 qint64 NowMs()
 {
@@ -70,6 +74,8 @@ CDuelPlayer::CDuelPlayer(CGameDlg& wnd, const DuelOptions& opts)
 
 void CDuelPlayer::Start()
 {
+    // The name a server announces on the LAN is its player's.
+    Name = m_strName.toStdString();
     m_timer.start();
     Later([this] {
         if (!TriggerMenu(ID_GAME_NETWORK))
@@ -98,10 +104,11 @@ void CDuelPlayer::CheckProgress()
         m_nLastChangeMs = now;
         return;
     }
-    if (now - m_nLastChangeMs > STALL_MS)
+    const qint64 stallMs = m_opts.bCutOk ? CUT_STALL_MS : STALL_MS;
+    if (now - m_nLastChangeMs > stallMs)
         Fail(QStringLiteral("nothing has moved for %1 s (game %2, %3; phase %4, %5 records waiting, delivery %6, "
                             "window \"%7\")")
-                 .arg(STALL_MS / 1000)
+                 .arg(stallMs / 1000)
                  .arg(m_nWins + m_nLosses + 1)
                  .arg(GameInProgress ? (MyTurn ? "my turn" : "partner's turn") : "no battle")
                  .arg(int(m_wnd.Session().Phase()))
@@ -115,6 +122,11 @@ void CDuelPlayer::Tick()
     if (m_bFinished)
         return;
     CheckProgress();
+    if (GameInProgress != 0 && !m_bInBattle) {
+        std::printf("BATTLE %d\n", m_nWins + m_nLosses + 1);
+        std::fflush(stdout);
+    }
+    m_bInBattle = GameInProgress != 0;
     if (m_bPending)
         return;
     QWidget* active = QApplication::activeModalWidget();
@@ -147,6 +159,10 @@ void CDuelPlayer::AnswerNetDialog(CNetDlg& dlg)
             role->click();
             if (m_opts.bServer && !m_wnd.Connection().IsListening())
                 Fail(QStringLiteral("cannot listen on port %1: is another server running?").arg(NET_PORT));
+            if (m_opts.bServer) {
+                std::printf("WAITING\n");
+                std::fflush(stdout);
+            }
         });
         return;
     }
@@ -161,11 +177,22 @@ void CDuelPlayer::AnswerNetDialog(CNetDlg& dlg)
     // runs (Connect is grayed) and a while after a refusal.
     if (m_opts.bServer || !dlg.m_btnConnect->isEnabled() || NowMs() < m_nNextConnectMs)
         return;
+    QString server = m_opts.strHost;
+    if (!m_opts.strFromList.isEmpty()) {
+        // As a player would: wait until the partner's game shows in the list.
+        const QString label = m_opts.strFromList + QStringLiteral(" \u2014 ");
+        server.clear();
+        for (int i = 0; i < dlg.m_cbServer->count() && server.isEmpty(); ++i)
+            if (dlg.m_cbServer->itemText(i).startsWith(label))
+                server = dlg.m_cbServer->itemText(i);
+        if (server.isEmpty())
+            return;
+    }
     m_nNextConnectMs = NowMs() + CONNECT_RETRY_MS;
-    Later([guard] {
+    Later([guard, server] {
         if (!guard)
             return;
-        guard->m_cbServer->setEditText(QStringLiteral("127.0.0.1"));
+        guard->m_cbServer->setEditText(server);
         Click(guard->m_btnConnect);
     });
 }
@@ -220,6 +247,11 @@ void CDuelPlayer::PlayIdle()
         // would be cut off on its way.
         if (m_bLostLast || m_bPeerGone)
             Finish();
+        return;
+    }
+    if (m_bPeerGone && m_opts.bCutOk) {
+        std::printf("CLOSED\n");
+        Finish();
         return;
     }
     if (m_bPeerGone)

@@ -62,6 +62,7 @@ private:
     bool m_bPeerGone = false;
     bool m_bLostLast = false;
     bool m_bFinished = false;
+    bool m_bInBattle = false;
     quint32 m_nLastState = 0;
     qint64 m_nLastChangeMs = 0;
     int m_nShots = 0;             // this side's shots in the current game

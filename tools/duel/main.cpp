@@ -1,10 +1,14 @@
 // tidebolt_duel: one side of a network game between two real copies of the
-// main window, played by a robot player on 127.0.0.1 port 2004.
+// main window, played by a robot player over port 2004 (127.0.0.1 unless
+// told otherwise).
 //
-//   tidebolt_duel --server|--client [--games N] [--seed S] --profile PATH
-//                 [--name NAME] [--timeout SECONDS]
+//   tidebolt_duel --server|--client [--host HOST | --from-list NAME] [--cut-ok]
+//                 [--games N] [--seed S] --profile PATH [--name NAME]
+//                 [--timeout SECONDS]
 //
-// Prints "GAME <n> WIN|LOSS shots=<k>" per game, then
+// Prints "WAITING" once the server waits for its client, "BATTLE <n>" as
+// each battle starts, "GAME <n> WIN|LOSS shots=<k>"
+// per game, "CLOSED" when the connection is lost (with --cut-ok), then
 // "RESULT games=<n> wins=<w> losses=<l>" and one
 // "RECORD <name> <wins> <losses> <score>" per row of the record table.
 // Exit codes: 0 done, 1 lost connection or unexpected window, 2 bad
@@ -36,8 +40,8 @@ int main(int argc, char* argv[])
     QString error;
     if (!ParseDuelOptions(QApplication::arguments(), opts, error)) {
         std::fprintf(stderr,
-                     "tidebolt_duel: %s\nusage: tidebolt_duel --server|--client [--games N] [--seed S] "
-                     "--profile PATH [--name NAME] [--timeout SECONDS]\n",
+                     "tidebolt_duel: %s\nusage: tidebolt_duel --server|--client [--host HOST | --from-list NAME] "
+                     "[--cut-ok] [--games N] [--seed S] --profile PATH [--name NAME] [--timeout SECONDS]\n",
                      qPrintable(error));
         return 2;
     }
