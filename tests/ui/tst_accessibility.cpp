@@ -47,7 +47,7 @@ class TestAccessibility : public QObject {
 
     void StartGame(const QString& name)
     {
-        WhenModal<CNameDlg>([name](CNameDlg* dlg) {
+        const CModalWait named = WhenModal<CNameDlg>([name](CNameDlg* dlg) {
             dlg->findChild<QComboBox*>()->setEditText(name);
             Keys("Enter");
         });
@@ -139,7 +139,7 @@ private slots:
         StartGame("Player");
         PutEnemyDecks(decks);
         QString verdict;
-        WhenModal<CWinDlg>([&verdict](CWinDlg* dlg) {
+        const CModalWait won = WhenModal<CWinDlg>([&verdict](CWinDlg* dlg) {
             verdict = QAccessible::queryAccessibleInterface(dlg->m_picture)->text(QAccessible::Name);
             Keys("Enter");
         }, 2000);
