@@ -56,6 +56,7 @@ void CNetSession::Begin(bool server)
     m_phase = ENetPhase::NoGame;
     m_nUnanswered = 0;
     m_bOpeningOwed = false;
+    m_nServerRule = -1;
     LocalReady = PeerReady = NameReceived = BoardReceived = false;
     // A battle against the computer does not go on under a network game.
     GameInProgress = 0;
@@ -170,6 +171,7 @@ ENetOutcome CNetSession::Receive(const NETMSG& rec)
         return ENetOutcome::Open;
     case NET_TRADITION:
         Tradition = rec.data[0] != 0 ? 1 : 0;
+        m_nServerRule = Tradition;
         return ENetOutcome::Taken;
     case NET_SERVER_FIRST:
         MyTurn = 0;

@@ -71,6 +71,11 @@ public:
     bool Shoot(int row, int col);
     // The server's rule goes to its client whenever it may have changed.
     void SendRule();
+    // Client: the rule the server last sent, or `fallback` before it sent any.
+    unsigned char ServerRule(unsigned char fallback) const
+    {
+        return m_nServerRule < 0 ? fallback : static_cast<unsigned char>(m_nServerRule);
+    }
 
     ENetOutcome Receive(const NETMSG& rec);
     // Why a message was refused, in the current language.
@@ -100,4 +105,6 @@ private:
     int m_nUnanswered = 0;
     // Client: the server opened a game that New game has not yet run.
     bool m_bOpeningOwed = false;
+    // Client: the rule last received, -1 before any.
+    int m_nServerRule = -1;
 };

@@ -104,6 +104,7 @@ public:
     void OnNetMessage(const NETMSG& rec);
     void OnSocketAccept();
     void OnSocketClose();
+    void OnPartnerGone();
     void Disconnect();
     void ShowNetGame();
     void GameWithComputer();
@@ -151,6 +152,8 @@ private:
     // Network play is over on this machine: back in the mode of a game
     // against the computer.
     void EndNetPlay();
+    // The network game is over, its connection left as it is.
+    void EndNetGame();
 
     CBoardView* m_client = nullptr;   // the area below the menu bar
     QMenuBar* m_menuBar = nullptr;
