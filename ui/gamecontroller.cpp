@@ -40,6 +40,7 @@ void CGameDlg::NewGame()
     if (network) {
         m_connection->EnableQueue(false);
         connect(m_connection.get(), &CNetConnection::gone, &dlg, &QDialog::reject);
+        connect(m_connection.get(), &CNetConnection::closed, &dlg, &QDialog::reject);
     }
     if (dlg.DoModal() == IDCANCEL) {
         if (NetRole != 0)
