@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QRegularExpression>
 
+#include <optional>
+
 namespace {
 
 // What a screen reader has been told, in order: "board|news" for news of a
@@ -139,10 +141,13 @@ private slots:
         StartGame("Player");
         PutEnemyDecks(decks);
         QString verdict;
-        const CModalWait won = WhenModal<CWinDlg>([&verdict](CWinDlg* dlg) {
-            verdict = QAccessible::queryAccessibleInterface(dlg->m_picture)->text(QAccessible::Name);
-            Keys("Enter");
-        }, 2000);
+        const bool wins = news.last().endsWith("You win!");
+        std::optional<CModalWait> won;
+        if (wins)
+            won.emplace(WhenModal<CWinDlg>([&verdict](CWinDlg* dlg) {
+                verdict = QAccessible::queryAccessibleInterface(dlg->m_picture)->text(QAccessible::Name);
+                Keys("Enter");
+            }));
         g_news.clear();
         Keys(keys);
 
@@ -156,7 +161,7 @@ private slots:
                 QVERIFY2(reply.match(item).hasMatch(), qPrintable(item));
         }
         QCOMPARE(heard, news);
-        QCOMPARE(verdict, news.last().endsWith("You win!") ? QString("You win!") : QString());
+        QCOMPARE(verdict, wins ? QString("You win!") : QString());
         // The board keeps the news of the last shot at it.
         QString lastShot;
         for (const QString& item : news)
