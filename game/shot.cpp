@@ -154,7 +154,6 @@ void CPlayer::ShipSunk(int length)
     // has no slot, so the sinking goes uncounted rather than corrupt memory.
     if (length < 1 || length > SHIP_KINDS)
         return;
+    // The frame is drawn afresh after every shot, counts included.
     --m_shipsLeft[length - 1];
-    if (ShowShipCount && m_pDC)
-        DrawCountNumbers();
 }

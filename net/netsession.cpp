@@ -58,6 +58,7 @@ void CNetSession::Begin(bool server)
     m_nUnanswered = 0;
     m_bOpeningOwed = false;
     ClearReadiness();
+    m_nServerRule = -1;
     // A battle against the computer does not go on under a network game.
     GameInProgress = 0;
     // The client waits for its server to open the first game.
@@ -173,6 +174,7 @@ ENetOutcome CNetSession::Receive(const NETMSG& rec)
         return ENetOutcome::Open;
     case NET_TRADITION:
         Tradition = rec.data[0] != 0 ? 1 : 0;
+        m_nServerRule = Tradition;
         return ENetOutcome::Taken;
     case NET_SERVER_FIRST:
         MyTurn = 0;

@@ -76,6 +76,11 @@ public:
     bool Shoot(int row, int col);
     // The server's rule goes to its client whenever it may have changed.
     void SendRule();
+    // Client: the rule the server last sent, or `fallback` before it sent any.
+    unsigned char ServerRule(unsigned char fallback) const
+    {
+        return m_nServerRule < 0 ? fallback : static_cast<unsigned char>(m_nServerRule);
+    }
 
     ENetOutcome Receive(const NETMSG& rec);
     // Why a message was refused, in the current language.
@@ -106,4 +111,6 @@ private:
     bool m_bNameReceived = false;
     bool m_bBoardReceived = false;
     bool m_bWaiting = false;
+    // Client: the rule last received, -1 before any.
+    int m_nServerRule = -1;
 };

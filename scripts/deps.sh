@@ -12,7 +12,7 @@ packages=(
   fonts-liberation fonts-urw-base35 fonts-wqy-microhei
   libbenchmark-dev
   clang libclang-rt-14-dev
-  dpkg-dev desktop-file-utils appstream groff-base
+  dpkg-dev desktop-file-utils appstream groff-base lintian
   avahi-daemon avahi-utils dbus iproute2
 )
 

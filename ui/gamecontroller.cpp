@@ -37,9 +37,13 @@ void CGameDlg::NewGame()
     const std::string nameBefore = Name;
     CNameDlg dlg(this);
     dlg.Setup(&Name, &m_records);
-    // What the partner sends meanwhile waits for the player's name.
-    if (network)
+    // What the partner sends meanwhile waits for the player's name; a
+    // partner who leaves is told at once, and there is nothing left to name.
+    if (network) {
         m_connection->EnableQueue(false);
+        connect(m_connection.get(), &CNetConnection::gone, &dlg, &QDialog::reject);
+        connect(m_connection.get(), &CNetConnection::closed, &dlg, &QDialog::reject);
+    }
     if (dlg.DoModal() == IDCANCEL) {
         if (NetRole() != ENetRole::Computer)
             GameWithComputer();
@@ -206,7 +210,7 @@ void CGameDlg::ApplyOptions(bool newGame, unsigned char traditionBefore)
         PlayerTwo.SetComputerName();
     m_session->SendRule();
     if (NetRole() == ENetRole::Client)
-        Tradition = traditionBefore;  // on a client the rule is the server's
+        Tradition = m_session->ServerRule(traditionBefore);  // on a client the rule is the server's
     Redraw();
     if (!newGame || !GameInProgress)
         return;

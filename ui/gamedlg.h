@@ -105,6 +105,7 @@ public:
     void OnNetMessage(const NETMSG& rec);
     void OnSocketAccept();
     void OnSocketClose();
+    void OnPartnerGone();
     void Disconnect();
     void ShowNetGame();
     // The connection stands and the player chose to be its server or
@@ -151,6 +152,9 @@ private:
     // Network play is over on this machine: back in the mode of a game
     // against the computer.
     void EndNetPlay();
+    // The network game is over, its connection left as it is.
+    void EndNetGame();
+
     // The window's first size: the largest whole multiple of the board that
     // fits the screen, unless the player's own size from last time fits.
     void FitToScreen();

@@ -67,7 +67,7 @@ QString LocalAddress(const QString& hostName)
 }
 } // namespace
 
-CNetDlg::CNetDlg(QWidget* parent, CNetConnection& net) : QDialog(parent), m_net(net)
+CNetDlg::CNetDlg(QWidget* parent, CNetConnection& net) : QDialog(parent), m_net(net), m_nSerialFound(net.Serial())
 {
     m_btnStart = new QPushButton(this);
     m_btnStart->setObjectName(QStringLiteral("IDOK"));

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QString>
 
+#include <cstdint>
 #include <string>
 
 class CLanAnnouncer;
@@ -43,6 +44,8 @@ public:
 
     std::string m_strLastServer;
     CNetConnection& m_net;   // the main window's, not owned
+    // The connection the dialog found; a role chosen in it replaces that one.
+    std::uint32_t m_nSerialFound = 0;
     QComboBox* m_cbServer = nullptr;
     QPushButton* m_btnStart = nullptr;
     QPushButton* m_btnConnect = nullptr;

@@ -28,6 +28,7 @@ void CGameDlg::ConnectNetSignals()
 {
     connect(m_connection.get(), &CNetConnection::connected, this, &CGameDlg::OnSocketAccept);
     connect(m_connection.get(), &CNetConnection::closed, this, &CGameDlg::OnSocketClose);
+    connect(m_connection.get(), &CNetConnection::gone, this, &CGameDlg::OnPartnerGone);
     connect(m_connection.get(), &CNetConnection::message, this, &CGameDlg::OnNetMessage);
     connect(m_connection.get(), &CNetConnection::partnerBusy, this, [this] {
         ShowNetBox(this, QMessageBox::NoIcon, "Server now is plaing.", "Server now is plaing.");
@@ -133,13 +134,36 @@ ENetRole CGameDlg::NetRole() const
     return m_session->Role();
 }
 
+// Delivery is off while "Game in Network" or the name dialog is open, and the
+// close waits behind what came before it; a player in one of them must not
+// choose or name on for a partner who has left.
+void CGameDlg::OnPartnerGone()
+{
+    if (m_pNetDlg) {
+        // A role chosen in the dialog replaced the running game's
+        // connection: that game is over, and nothing this partner sent is its.
+        if (m_session->IsActive() && m_connection->Serial() != m_pNetDlg->m_nSerialFound) {
+            EndNetGame();
+            Redraw();
+        }
+        // What came before the close goes now: the last shots of a game
+        // still running are played and scored, so no role chosen later can
+        // throw them away; then the close reaches the dialog.
+        m_connection->EnableQueue(true);
+        return;
+    }
+    // A game being named has nothing waiting that still matters.
+    if (m_session->Phase() == ENetPhase::Naming)
+        OnSocketClose();
+}
+
 void CGameDlg::Disconnect()
 {
     m_connection->Close();
     m_session->End();
 }
 
-void CGameDlg::EndNetPlay()
+void CGameDlg::EndNetGame()
 {
     // A game that ended with a result keeps its boards on show; one cut
     // short is wiped, as before the first game, rather than left half drawn.
@@ -149,8 +173,14 @@ void CGameDlg::EndNetPlay()
     // The wait for the partner held Busy; with the partner gone F1-F3 work again.
     if (phase == ENetPhase::Waiting)
         Busy = 0;
-    Disconnect();
+    m_session->End();
     TallyReset = 1;
+}
+
+void CGameDlg::EndNetPlay()
+{
+    EndNetGame();
+    Disconnect();
     Redraw();
     UpdateModeUI();
     UpdateCursor();

@@ -191,6 +191,7 @@ void CNetConnection::OnReadyRead()
         DropSocket();
         m_netQueue.Clear();
         m_bClosePending = true;
+        AnnounceGone();
     }
     Schedule();
 }
@@ -204,7 +205,19 @@ void CNetConnection::OnSocketGone()
         m_netQueue.Clear();
     DropSocket();
     m_bClosePending = true;
+    AnnounceGone();
     Schedule();
+}
+
+// Unlike the close, this news jumps the queue and any hold: a player naming
+// or choosing a role must hear it while still in that window. Still from the
+// event loop, and only while no later connection has been taken up.
+void CNetConnection::AnnounceGone()
+{
+    QTimer::singleShot(0, this, [this, serial = m_nSerial] {
+        if (serial == m_nSerial)
+            emit gone();
+    });
 }
 
 void CNetConnection::DropSocket()

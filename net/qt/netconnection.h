@@ -81,6 +81,9 @@ signals:
     void connectFailed();
     void message(const NETMSG& rec);
     void partnerBusy();
+    // The partner's end is gone: raised at once, even while delivery is off
+    // or a notice is held, for a window that cannot wait for what is queued.
+    void gone();
     // Raised once everything that came before the close has been delivered.
     void closed();
 
@@ -93,6 +96,7 @@ private:
     void OnReadyRead();
     void OnSocketGone();
     void DropSocket();
+    void AnnounceGone();
     void FinishAttempt(bool ok);
     void Release();
     void Schedule();

@@ -136,7 +136,8 @@ private slots:
         unsigned char place[BOARD_CELLS] = {1, 7};
         place[99] = 255;
         human.TakePlacement(place);
-        const QString fleet = Board("##" + QString(97, '.') + "#");
+        const QString cells = "##" + QString(97, '.') + "#";
+        const QString fleet = Board(cells);
         QCOMPARE(PictureOf(human.m_fleet), fleet);
         QCOMPARE(PictureOf(human.m_view), fleet);
         QCOMPARE(CountsOf(human), QString("1111"));
@@ -144,7 +145,7 @@ private slots:
         unsigned char wire[BOARD_CELLS];
         human.ExportFleet(wire);
         for (int i = 0; i < BOARD_CELLS; ++i)
-            QCOMPARE(int(wire[i]), human.m_fleet[i] + 1);
+            QCOMPARE(int(wire[i]), cells[i] == '#' ? 3 : 1);
     }
 };
 

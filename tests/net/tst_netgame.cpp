@@ -101,7 +101,10 @@ private slots:
         CServerBattle b;
         b.pilot.m_onWindow = [&b, answer = b.pilot.m_onWindow](QWidget* window) {
             if (qobject_cast<CNameDlg*>(window))
-                return b.pilot.Later([] { WhenModal<CPlaceShipsDlg>(ArrangeTidyFleetByKeys), Keys("Tab Space Enter"); });
+                return b.pilot.Later([] {
+                    const CModalWait placed = WhenModal<CPlaceShipsDlg>(ArrangeTidyFleetByKeys);
+                    Keys("Tab Space Enter");
+                });
             if (qobject_cast<CResultDlg*>(window))
                 return b.pilot.Later([] { Keys("Enter"); });
             if (!qobject_cast<CPlaceShipsDlg*>(window))
@@ -128,53 +131,129 @@ private slots:
         QCOMPARE(b.w.Records(), (QStringList{"Player 1 0 10", "Rival 0 1 -10"}));
     }
 
-    // On a client the rule is the server's and so is the opening of games:
-    // changing the rule in a battle asks nothing and opens nothing.
-    void clientsOptionsOpenNoGame()
+    void clientsOptionsKeepTheServersRule_data()
     {
+        QTest::addColumn<bool>("serverRestarts");   // with the rule off, while Options is open
+        QTest::newRow("the player changes the rule") << false;
+        QTest::newRow("the server changes it meanwhile") << true;
+    }
+
+    // On a client the rule is the server's last word and the opening of
+    // games the server's alone: the client's OK neither opens a game nor
+    // puts back a rule the server has since changed.
+    void clientsOptionsKeepTheServersRule()
+    {
+        QFETCH(bool, serverRestarts);
         CClientBattle b;
         QVERIFY(b.Start());
         b.host.m_peer->m_received.clear();
-        b.pilot.m_onWindow = [&b](QWidget* window) {
-            if (auto* options = qobject_cast<COptionsDlg*>(window)) {
-                b.pilot.Later([options] {
-                    options->m_chkTradition->click();
-                    options->m_radHard->click();
-                    options->m_btnOK->click();
-                });
+        bool restarted = false, named = false;
+        b.pilot.m_onWindow = [&](QWidget* window) {
+            if (auto* names = qobject_cast<CNameDlg*>(window)) {
+                named = true;
+                return ClickLater(b.pilot, names->findChild<QPushButton*>(QStringLiteral("IDOK")));
             }
+            auto* options = qobject_cast<COptionsDlg*>(window);
+            if (!options)
+                return;
+            if (serverRestarts && !std::exchange(restarted, true))
+                return b.host.m_peer->Send(Bytes({NET_TRADITION, 0, 0}) + Bytes({NET_NEW_GAME, 0}) + OpeningBytes("Host"));
+            if (serverRestarts && !(named && GameInProgress))
+                return;
+            b.pilot.Later([options, serverRestarts] {
+                if (!serverRestarts)
+                    options->m_chkTradition->click(), options->m_radHard->click();
+                options->m_btnOK->click();
+            });
         };
         b.pilot.Later([&b] { b.w->OnCommand(ID_OPTIONS); });
-        QTRY_VERIFY(!QApplication::activeModalWidget() && Level == 3);
+        QTRY_VERIFY(!QApplication::activeModalWidget() && (serverRestarts || Level == 3));
         QTest::qWait(200);
         QCOMPARE(b.pilot.m_boxes, QStringList{"Connect successful!"});
-        QCOMPARE(b.host.m_peer->m_received, QByteArray());
-        QVERIFY(GameInProgress && Tradition == 1);
+        QCOMPARE(b.host.m_peer->m_received.isEmpty(), !serverRestarts);   // only the server's opening is answered
+        QVERIFY(GameInProgress);
+        QCOMPARE(int(Tradition), serverRestarts ? 0 : 1);
+    }
+
+    void lastShotCountsThoughTheWinnerLeft_data()
+    {
+        QTest::addColumn<bool>("picksServer");   // before Cancel, which would close the game's connection
+        QTest::newRow("the loser cancels") << false;
+        QTest::newRow("the loser picks Server, then cancels") << true;
     }
 
     // The loser has "Game in Network" open when the winner's last shot comes
-    // and the winner leaves: the shot is still played once the dialog is
-    // gone, and both record the game.
+    // and the winner leaves: the dialog says so at once, the shot is played
+    // whatever the loser picks there, and both record the game.
     void lastShotCountsThoughTheWinnerLeft()
     {
+        QFETCH(bool, picksServer);
         CClientBattle b;
         QVERIFY(b.Start());
         b.PassTheTurn();
         const QByteArray volley = Volley();
         b.host.m_peer->Send(volley.chopped(4));
         QVERIFY(b.Drained());
-        b.pilot.m_onWindow = [&b, last = volley.right(4)](QWidget* window) {
-            if (auto* dlg = qobject_cast<CNetDlg*>(window); dlg && b.host.m_peer->IsConnected()) {
+        bool toldInDialog = false;
+        b.pilot.m_onWindow = [&, last = volley.right(4)](QWidget* window) {
+            auto* dlg = qobject_cast<CNetDlg*>(window);
+            if (dlg && b.host.m_peer->IsConnected()) {
                 b.host.m_peer->Send(last);
                 b.host.m_peer->m_socket->disconnectFromHost();
-                QTimer::singleShot(300, dlg, [dlg] { dlg->m_btnCancel->click(); });
+                // A loser who is never told gives up on the dialog.
+                QTimer::singleShot(3000, dlg, [dlg] { dlg->m_btnCancel->click(); });
+            } else if (dlg && b.pilot.m_boxes.contains(QStringLiteral("Connect closed")) && !std::exchange(toldInDialog, true)) {
+                b.pilot.Later([dlg, picksServer] {
+                    if (picksServer)
+                        dlg->m_rbServer->click();
+                    dlg->m_btnCancel->click();
+                });
             } else if (auto* result = qobject_cast<CResultDlg*>(window)) {
                 ClickLater(b.pilot, result->m_btnOK);
             }
         };
         b.pilot.Later([&b] { b.w->OnCommand(ID_GAME_NETWORK); });
-        QTRY_VERIFY(b.EndedWithConnectClosed());
+        QTRY_VERIFY(b.EndedWithConnectClosed() && !QApplication::activeModalWidget());
+        QVERIFY(toldInDialog);
+        QCOMPARE(b.pilot.m_boxes.count(QStringLiteral("Connect closed")), 1);
         QCOMPARE(b.w.Records(), (QStringList{"Host 1 0 10", "Player 0 1 -10"}));
+    }
+
+    // The partner leaves while our name dialog is open: we are told at once,
+    // over the dialog, which closes, since no game is left to name.
+    void partnerWhoLeftIsToldOverTheNameDialog()
+    {
+        CWindowUnderTest w;
+        CPilot pilot;
+        CPeerServer host;
+        QVERIFY(host.Listen());
+        bool asked = false, named = false;
+        pilot.m_onWindow = [&](QWidget* window) {
+            auto* dlg = qobject_cast<CNetDlg*>(window);
+            if (dlg && !std::exchange(asked, true))
+                return ConnectLater(pilot, dlg);
+            if (dlg && dlg->m_btnStart->isEnabled() && !pilot.m_boxes.isEmpty())
+                return ClickLater(pilot, dlg->m_btnStart);
+            auto* names = qobject_cast<CNameDlg*>(window);
+            if (!names || !host.m_peer->IsConnected())
+                return;
+            host.m_peer->Send(OpeningBytes("Host"));
+            host.m_peer->m_socket->disconnectFromHost();
+            // A player who is never told names on after a while.
+            QTimer::singleShot(3000, names, [&named, names] {
+                named = true;
+                names->findChild<QPushButton*>(QStringLiteral("IDOK"))->click();
+            });
+        };
+        w->ShowNetGame();
+        QVERIFY(w->NetRole() == ENetRole::Client);
+        host.m_peer->Send(Bytes({NET_NEW_GAME, 0}));
+        QTRY_VERIFY(pilot.m_boxes.size() == 2 && !QApplication::activeModalWidget());
+        QTest::qWait(200);
+        QCOMPARE(pilot.m_boxes, (QStringList{"Connect successful!", "Connect closed"}));
+        QVERIFY(!named);
+        QVERIFY(!GameInProgress && w->NetRole() == ENetRole::Computer && !w->BoardsShown());
+        QCOMPARE(w.Records(), QStringList());
     }
 };
 

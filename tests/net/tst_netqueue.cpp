@@ -30,13 +30,17 @@ private slots:
         QCOMPARE(at, (QList<long long>{0, 50, 100, 150, 200, 280}));
     }
 
+    // A few games' worth of messages held behind open dialogs are all kept;
+    // a peer that sends without end is stopped long before memory runs out.
     void floodingPeerIsStoppedAtTheBound()
     {
         CNetQueue queue;
-        for (std::size_t i = 0; i < CNetQueue::MAX_RECORDS; ++i)
-            QVERIFY(queue.Append(NETMSG{NET_SHOT, {}}));
+        std::size_t taken = 0;
+        while (taken < 100000 && queue.Append(NETMSG{NET_SHOT, {}}))
+            ++taken;
+        QVERIFY2(taken >= 1000 && taken < 100000, qPrintable(QString::number(taken)));
         QVERIFY(!queue.Append(NETMSG{NET_READY, {}}));
-        QCOMPARE(queue.Size(), CNetQueue::MAX_RECORDS);
+        QCOMPARE(queue.Size(), taken);
     }
 };
 

@@ -181,6 +181,8 @@ private slots:
         QTest::newRow("rows and columns 0, 11 and 255 on the wire")
             << true << Bytes({4, 0, 5, 0, 4, 11, 1, 0, 4, 5, 0, 0, 4, 3, 11, 0, 4, 255, 255, 0}) << 0 << true;
         QTest::newRow("the same cell twice") << true << Shot(0, 0) + Shot(0, 0) << 1 << true;
+        QTest::newRow("a one-decker sunk, then shot again") << true << Shot(6, 0) + Shot(6, 0) << 1 << true;
+        QTest::newRow("the same, without the rule") << false << Shot(6, 0) + Shot(6, 0) << 1 << false;
     }
 
     void partnersShotIsReplayedOnlyInItsTurn()
@@ -204,6 +206,70 @@ private slots:
         QCOMPARE(int(changed.size()), landed);
         QCOMPARE(bool(MyTurn), !partnerShootsOn);
         QVERIFY(m.m_wire.m_sent.isEmpty());   // nothing is answered
+    }
+
+    // Our shot at a deck of a ship already sunk: accepted and sent, it
+    // changes nothing and keeps our turn, as the partner replays it too.
+    void ourShotAtASunkShipIsSentAndKeepsTheTurn()
+    {
+        CMachine m;
+        m.Reach(true, ENetPhase::Battle);
+        MyTurn = 1;
+        const int row = 0, col = 6;   // a one-decker of the turned fleet
+        QVERIFY(m.m_session.Shoot(row, col));
+        const QByteArray after((const char*)PlayerTwo.m_view, BOARD_CELLS);
+        QVERIFY(m.m_session.Shoot(row, col));
+        QCOMPARE(QByteArray((const char*)PlayerTwo.m_view, BOARD_CELLS), after);
+        QCOMPARE(m.m_wire.m_sent, Shot(row, col) + Shot(row, col));
+        QVERIFY(MyTurn && GameInProgress);
+    }
+
+    void battleStartsOnlyWithTheWholeSetUp_data()
+    {
+        QTest::addColumn<bool>("named");   // our own name dialog is confirmed
+        QTest::addColumn<QByteArray>("setUp");
+        QTest::addColumn<bool>("starts");
+        const QByteArray fleet = Fleet(kTurned), name = NameMsg("Rival");
+        QTest::newRow("fleet and name, no ready") << true << fleet + name << false;
+        QTest::newRow("fleet and ready, no name") << true << fleet + kReady << false;
+        QTest::newRow("name and ready, no fleet") << true << name + kReady << false;
+        QTest::newRow("ready first, then the rest") << true << kReady + name + fleet << true;
+        QTest::newRow("all of it while we still name ourselves") << false << fleet + name + kReady << false;
+    }
+
+    void battleStartsOnlyWithTheWholeSetUp()
+    {
+        QFETCH(bool, named);
+        QFETCH(QByteArray, setUp);
+        QFETCH(bool, starts);
+        CMachine m;
+        m.Reach(false, named ? ENetPhase::Waiting : ENetPhase::Naming);
+        m.Hear(setUp);
+        QCOMPARE(m.m_session.Phase() == ENetPhase::Battle, starts);
+        QCOMPARE(bool(GameInProgress), starts);
+    }
+
+    void clientTakesTheServersRule_data()
+    {
+        QTest::addColumn<QByteArray>("message");
+        QTest::addColumn<int>("rule");
+        QTest::newRow("0: off") << Bytes({NET_TRADITION, 0, 0}) << 0;
+        QTest::newRow("1: on") << Bytes({NET_TRADITION, 1, 0}) << 1;
+        QTest::newRow("any other non-zero byte: on") << Bytes({NET_TRADITION, 0x80, 0}) << 1;
+        QTest::newRow("0 with a stray last byte: off") << Bytes({NET_TRADITION, 0, 1}) << 0;
+    }
+
+    void clientTakesTheServersRule()
+    {
+        QFETCH(QByteArray, message);
+        QFETCH(int, rule);
+        CMachine m;
+        m.Reach(false, ENetPhase::Battle);
+        Tradition = static_cast<unsigned char>(1 - rule);
+        QCOMPARE(m.Hear(message), ENetOutcome::Taken);
+        QCOMPARE(int(Tradition), rule);
+        // A client's own OK puts back the server's last word, not its own choice.
+        QCOMPARE(int(m.m_session.ServerRule(static_cast<unsigned char>(1 - rule))), rule);
     }
 
     void partnersSetUpIsChecked_data()

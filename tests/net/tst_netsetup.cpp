@@ -59,7 +59,7 @@ private slots:
     void clientSeesHowItsConnectWent_data()
     {
         QTest::addColumn<bool>("english");
-        QTest::addColumn<QString>("server");   // nobody listens, busy, or a game
+        QTest::addColumn<QString>("server");   // nobody listens, busy, a game, or one that opens a game and leaves
         QTest::addColumn<bool>("impatient");   // clicks again while a slow connect runs
         QTest::addColumn<QString>("notices");
         QTest::newRow("refused") << true << "none" << false << "Connect failed";
@@ -68,6 +68,8 @@ private slots:
         // While the attempt runs nothing can start a second one: exactly one
         // connection reaches the server and it stays.
         QTest::newRow("an impatient player") << true << "game" << true << "Connect successful!";
+        // What the server sent before it left waits for the dialog; its leaving does not.
+        QTest::newRow("server opens a game and leaves") << true << "leaves" << false << "Connect successful!|Connect closed";
     }
 
     void clientSeesHowItsConnectWent()
@@ -86,8 +88,13 @@ private slots:
                 QObject::connect(socket, &QTcpSocket::disconnected, [&] { closedByClient = !hostCloses; });
                 QTimer::singleShot(500, socket, [&hostCloses, socket] { hostCloses = true, socket->disconnectFromHost(); });
             };
+        if (server == QLatin1String("leaves"))
+            host.m_onConnection = [](QTcpSocket* socket) {
+                socket->write(Bytes({NET_NEW_GAME, 0}));
+                QTimer::singleShot(500, socket, [socket] { socket->disconnectFromHost(); });
+            };
         QVERIFY(server == QLatin1String("none") || host.Listen());
-        bool asked = false, startAtTheEnd = false, locked = false;
+        bool asked = false, startAtTheEnd = false, connectedAtTheEnd = false, locked = false;
         QElapsedTimer clock;   // a notice that never comes fails the test rather than hanging it
         clock.start();
         pilot.m_onWindow = [&](QWidget* window) {
@@ -102,7 +109,8 @@ private slots:
                 });
             } else if (dlg && (pilot.m_boxes.size() == notices.count('|') + 1 || clock.hasExpired(10000))) {
                 QTest::qWait(200);
-                startAtTheEnd = dlg->m_btnStart->isEnabled() && w->Connection().IsConnected();
+                startAtTheEnd = dlg->m_btnStart->isEnabled();
+                connectedAtTheEnd = w->Connection().IsConnected();
                 ClickLater(pilot, dlg->m_btnCancel);
             }
         };
@@ -111,6 +119,7 @@ private slots:
         QVERIFY(locked && !closedByClient);
         QCOMPARE(host.m_nConnections, server == QLatin1String("none") ? 0 : 1);
         QCOMPARE(startAtTheEnd, server == QLatin1String("game"));
+        QCOMPARE(connectedAtTheEnd, server == QLatin1String("game"));
         QCOMPARE(ServerList.empty(), server == QLatin1String("none"));   // only a server that answered is remembered
         QVERIFY(w->NetRole() == ENetRole::Computer);
     }
@@ -155,7 +164,7 @@ private slots:
         QCOMPARE(listed, (QStringList{"Beta", kim, "Zeta"}));
         QCOMPARE(pilot.m_boxes, QStringList{"Connect successful!"});
         QCOMPARE(host.m_nConnections, 1);
-        QCOMPARE(w->NetRole, 2u);
+        QVERIFY(w->NetRole() == ENetRole::Client);
         QCOMPARE(ServerList, (std::vector<std::string>{"Zeta", "Beta", "127.0.0.1"}));
         QCOMPARE(CurServer, std::string("127.0.0.1"));
     }

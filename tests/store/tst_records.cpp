@@ -56,6 +56,8 @@ private slots:
         QTest::addColumn<QStringList>("rows");
         QTest::newRow("a first win at Normal scores 5") << QStringList{"W Player 2"} << QStringList{"Player 1 0 5"};
         QTest::newRow("a loss at Hard scores -10, taken from a player listed") << QStringList{"W Bob 1", "L Bob 3"} << QStringList{"Bob 1 1 -9"};
+        QTest::newRow("names that differ only in case are two players") << QStringList{"W anna 2", "L Anna 1"} << QStringList{"anna 1 0 5", "Anna 0 1 -1"};
+        QTest::newRow("a level outside 1-3 counts the game, not the score") << QStringList{"W A 0", "L A 7", "W A 1"} << QStringList{"A 2 1 1"};
         QTest::newRow("a higher score climbs above a lower one") << QStringList{"W A 1", "W B 2"} << QStringList{"B 1 0 5", "A 1 0 1"};
         QTest::newRow("the one who reaches an equal score first stays ahead") << QStringList{"W A 2", "W B 2", "W B 1", "W A 1"} << QStringList{"B 2 0 6", "A 2 0 6"};
         QTest::newRow("full table: a newcomer who loses stays out of sight") << FullTable() + QStringList{"L New 1"} << FullRows(0, 9);
@@ -70,9 +72,6 @@ private slots:
         CRecordTable table;
         Play(table, script);
         QTEST(Rows(table), "rows");
-        // The spare row never shows, not even to a reader asking for it.
-        QCOMPARE(table.GetName(10), std::string());
-        QCOMPARE(table.GetStoredScore(10), 0);
     }
 
     void savedTableStoresThousandMinusEachCounterAndComesBack_data()

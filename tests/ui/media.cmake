@@ -8,7 +8,7 @@ tidebolt_test(tst_media
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_media.cpp
   LIBS tidebolt_qt)
 target_compile_definitions(tst_media PRIVATE TIDEBOLT_DATA_DIR="${CMAKE_SOURCE_DIR}/Data")
-target_compile_definitions(tst_media PRIVATE TIDEBOLT_INSTALL_BINDIR="${CMAKE_INSTALL_BINDIR}"
+target_compile_definitions(tst_media PRIVATE TIDEBOLT_INSTALL_BINDIR="${TIDEBOLT_INSTALL_BINDIR}"
                                              TIDEBOLT_INSTALL_DATADIR="${CMAKE_INSTALL_DATADIR}")
 
 # The about box's clip reader: plain C++ too.

@@ -159,7 +159,7 @@ void TestFrameDraw::cleanup()
 
 void TestFrameDraw::StartGame(const std::function<void()>& then)
 {
-    WhenModal<CNameDlg>([then](CNameDlg* dlg) {
+    const CModalWait named = WhenModal<CNameDlg>([then](CNameDlg* dlg) {
         QTest::keyClick(dlg->findChild<QComboBox*>(), Qt::Key_Return);
         if (then)
             then();

@@ -19,6 +19,7 @@
 #include "ui/scoresdlg.h"
 
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -26,9 +27,12 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 #include <memory>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -49,6 +53,35 @@ std::vector<signed char> Grid(const signed char (&grid)[BOARD_CELLS])
 QRgb Rgb(COLORREF c) { return qRgb(GetRValue(c), GetGValue(c), GetBValue(c)); }
 
 // The scores window opened first of those still open, closed by its close box.
+int VisibleScores(CGameDlg& wnd)
+{
+    const auto all = wnd.findChildren<CScoresDlg*>();
+    return int(std::count_if(all.begin(), all.end(), [](CScoresDlg* scores) { return scores->isVisible(); }));
+}
+
+// What a player finds pressing F1, F2 and F3 in turn: the windows they open,
+// each closed again.
+QStringList OpenedByFunctionKeys(CGameDlg& wnd)
+{
+    QStringList opened;
+    const std::pair<Qt::Key, const char*> keys[] = {{Qt::Key_F1, "help"}, {Qt::Key_F2, "name"}, {Qt::Key_F3, "scores"}};
+    for (const auto& [key, window] : keys) {
+        const int scores = VisibleScores(wnd);
+        bool modal = false;
+        QTimer::singleShot(200, &wnd, [&modal] {
+            if (auto* dlg = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                modal = true, dlg->reject();
+        });
+        wnd.activateWindow();
+        static_cast<void>(QTest::qWaitForWindowActive(&wnd));
+        QTest::keyClick(&wnd, key);
+        QTest::qWait(250);
+        if (modal || VisibleScores(wnd) > scores)
+            opened << window;
+    }
+    return opened;
+}
+
 void CloseOldestScores(CGameDlg& wnd)
 {
     for (CScoresDlg* scores : wnd.findChildren<CScoresDlg*>()) {
@@ -69,6 +102,8 @@ private slots:
 
     void wholeGameWonByClickingTheEnemyFleet();
     void lostGameShowsTheComputersSurvivingShips();
+    void computerTakesItsTime_data();
+    void computerTakesItsTime();
     void clicksThatChangeNothing_data();
     void clicksThatChangeNothing();
     void escapeAsksOnlyDuringABattle_data();
@@ -86,6 +121,8 @@ private slots:
     void optionsDuringABattle();
     void inputWhileTheComputerPauses_data();
     void inputWhileTheComputerPauses();
+    void optionsLanguageReachesTheMenu_data();
+    void optionsLanguageReachesTheMenu();
 
 private:
     void StartGame(const QString& name = "Player");
@@ -126,7 +163,7 @@ void TestGameDlg::cleanup()
 
 void TestGameDlg::StartGame(const QString& name)
 {
-    WhenModal<CNameDlg>([name](CNameDlg* dlg) {
+    const CModalWait named = WhenModal<CNameDlg>([name](CNameDlg* dlg) {
         auto* combo = dlg->findChild<QComboBox*>();
         combo->setEditText(name);
         QTest::keyClick(combo, Qt::Key_Return);
@@ -140,7 +177,7 @@ void TestGameDlg::wholeGameWonByClickingTheEnemyFleet()
     QVERIFY(GameInProgress);
     QVERIFY(MyTurn);
     bool winShown = false;
-    WhenModal<CWinDlg>([&winShown](CWinDlg* dlg) {
+    const CModalWait won = WhenModal<CWinDlg>([&winShown](CWinDlg* dlg) {
         winShown = true;
         FindButton(dlg, "OK")->click();
     });
@@ -169,7 +206,7 @@ void TestGameDlg::lostGameShowsTheComputersSurvivingShips()
     Level = 3;
     StartGame();
     bool loseShown = false;
-    WhenModal<CLoseDlg>([&loseShown](CLoseDlg* dlg) {
+    const CModalWait lost = WhenModal<CLoseDlg>([&loseShown](CLoseDlg* dlg) {
         loseShown = true;
         FindButton(dlg, "OK")->click();
     });
@@ -200,16 +237,50 @@ void TestGameDlg::lostGameShowsTheComputersSurvivingShips()
     QCOMPARE(revealed, 20);  // no deck of the computer was ever hit
 }
 
+void TestGameDlg::computerTakesItsTime_data()
+{
+    QTest::addColumn<int>("delay");
+    QTest::newRow("no delay: at once, the pointer left alone") << 0;
+    QTest::newRow("a pause before each shot, under the wait cursor") << 250;
+}
+
+void TestGameDlg::computerTakesItsTime()
+{
+    QFETCH(int, delay);
+    StartGame();
+    CompDelay = static_cast<unsigned>(delay);
+    int water = BOARD_CELLS - 1;
+    while (PlayerTwo.m_fleet[water] != CELL_WATER)
+        --water;
+    const Qt::CursorShape pointer = m_dlg->ClientArea()->cursor().shape();
+    bool waitShown = false;
+    QTimer probe;
+    connect(&probe, &QTimer::timeout, [&] { waitShown = waitShown || m_dlg->ClientArea()->cursor().shape() != pointer; });
+    probe.start(20);
+    QElapsedTimer clock;
+    clock.start();
+    Click(CellCentre(PlayerTwo, water / 10, water % 10));   // a miss hands the computer its turn
+    const qint64 took = clock.elapsed();
+    probe.stop();
+    QVERIFY(MyTurn);
+    QCOMPARE(waitShown, delay > 0);
+    QVERIFY2(took >= delay, qPrintable(QString::number(took)));
+    QCOMPARE(m_dlg->ClientArea()->cursor().shape(), pointer);   // the turn is back, and so is the pointer
+}
+
 void TestGameDlg::clicksThatChangeNothing_data()
 {
     QTest::addColumn<int>("dx");
     QTest::addColumn<int>("dy");
     QTest::addColumn<bool>("shootFirst");
-    QTest::newRow("vertical grid line") << 26 * 3 << 13 << false;
-    QTest::newRow("horizontal grid line") << 13 << 26 * 4 << false;
-    QTest::newRow("board's top-left corner") << 0 << 0 << false;
-    QTest::newRow("beside the board") << -30 << 40 << false;
-    QTest::newRow("a cell already shot") << 13 << 13 << true;
+    QTest::addColumn<bool>("changes");
+    QTest::newRow("vertical grid line") << 26 * 3 << 13 << false << false;
+    QTest::newRow("horizontal grid line") << 13 << 26 * 4 << false << false;
+    QTest::newRow("board's top-left corner") << 0 << 0 << false << false;
+    QTest::newRow("beside the board") << -30 << 40 << false << false;
+    QTest::newRow("a cell already shot") << 13 << 13 << true << false;
+    // The control: the same click on a fresh cell is a shot.
+    QTest::newRow("a cell not yet shot") << 13 << 13 << false << true;
 }
 
 void TestGameDlg::clicksThatChangeNothing()
@@ -217,6 +288,7 @@ void TestGameDlg::clicksThatChangeNothing()
     QFETCH(int, dx);
     QFETCH(int, dy);
     QFETCH(bool, shootFirst);
+    QFETCH(bool, changes);
     StartGame();
     const QPoint p(PlayerTwo.m_rcBoard.left + dx, PlayerTwo.m_rcBoard.top + dy);
     if (shootFirst)
@@ -225,7 +297,9 @@ void TestGameDlg::clicksThatChangeNothing()
     const auto mine = Grid(PlayerOne.m_fleet);
     QVERIFY(MyTurn);
     Click(p);
-    QCOMPARE(Grid(PlayerTwo.m_fleet), enemy);
+    QCOMPARE(Grid(PlayerTwo.m_fleet) != enemy, changes);
+    if (changes)
+        return;
     QCOMPARE(Grid(PlayerOne.m_fleet), mine);  // the computer did not shoot either
     QVERIFY(MyTurn);
 }
@@ -237,10 +311,13 @@ void TestGameDlg::escapeAsksOnlyDuringABattle_data()
     QTest::addColumn<QString>("answer");  // to the question; empty: none may be asked
     QTest::addColumn<QString>("asked");   // the question and its buttons
     QTest::addColumn<bool>("ends");
-    QTest::newRow("no battle: ends at once") << true << false << "" << "" << true;
-    QTest::newRow("в бою, Отмена: игра идёт") << false << true << "Cancel" << "Выйти из игры? OK|Отмена" << false;
-    QTest::newRow("battle, Cancel keeps playing") << true << true << "Cancel" << "Do you want exit game? OK|Cancel" << false;
-    QTest::newRow("battle, OK ends the program") << true << true << "OK" << "Do you want exit game? OK|Cancel" << true;
+    QTest::addColumn<bool>("closeBox");   // the window's close box rather than Esc
+    QTest::newRow("no battle: ends at once") << true << false << "" << "" << true << false;
+    QTest::newRow("в бою, Отмена: игра идёт") << false << true << "Cancel" << "Выйти из игры? OK|Отмена" << false << false;
+    QTest::newRow("battle, Cancel keeps playing") << true << true << "Cancel" << "Do you want exit game? OK|Cancel" << false << false;
+    QTest::newRow("battle, OK ends the program") << true << true << "OK" << "Do you want exit game? OK|Cancel" << true << false;
+    QTest::newRow("close box, no battle: ends at once") << true << false << "" << "" << true << true;
+    QTest::newRow("close box in a battle asks too") << true << true << "Cancel" << "Do you want exit game? OK|Cancel" << false << true;
 }
 
 void TestGameDlg::escapeAsksOnlyDuringABattle()
@@ -256,11 +333,25 @@ void TestGameDlg::escapeAsksOnlyDuringABattle()
         StartGame();
     QSignalSpy finished(m_dlg.get(), &QDialog::finished);
     QString asked;
-    WhenModal<QMessageBox>([&asked, answer](QMessageBox* box) {
+    const auto act = [&asked, answer](QMessageBox* box) {
         asked = box->text() + ' ' + box->button(QMessageBox::Ok)->text() + '|' + box->button(QMessageBox::Cancel)->text();
         box->button(answer == "OK" ? QMessageBox::Ok : QMessageBox::Cancel)->click();
-    }, battle ? 10000 : 300);
-    QTest::keyClick(m_dlg.get(), Qt::Key_Escape);
+    };
+    std::optional<CModalWait> question;
+    if (battle) {
+        question.emplace(WhenModal<QMessageBox>(act));
+    } else {
+        // None may come; one that does is answered, so the test fails on its text rather than hanging.
+        QTimer::singleShot(300, m_dlg.get(), [act] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                act(box);
+        });
+    }
+    QFETCH(bool, closeBox);
+    if (closeBox)
+        m_dlg->close();
+    else
+        QTest::keyClick(m_dlg.get(), Qt::Key_Escape);
     QTest::qWait(battle ? 0 : 400);
     QTEST(asked.remove('&'), "asked");
     QCOMPARE(finished.count(), ends ? 1 : 0);
@@ -276,7 +367,7 @@ void TestGameDlg::cancelledNameDialogKeepsTheBattle()
     Click(CellCentre(PlayerTwo, 9, 9));
     const auto enemy = Grid(PlayerTwo.m_view);
     const auto mine = Grid(PlayerOne.m_fleet);
-    WhenModal<CNameDlg>([](CNameDlg* dlg) { QTest::keyClick(dlg, Qt::Key_Escape); });
+    const CModalWait cancelled = WhenModal<CNameDlg>([](CNameDlg* dlg) { QTest::keyClick(dlg, Qt::Key_Escape); });
     m_dlg->NewGame();
     QVERIFY(GameInProgress);
     QVERIFY(MyTurn);
@@ -394,7 +485,7 @@ void TestGameDlg::windowsGiveBusyBack_data()
     // (Busy set, as NewGame leaves it); "come": the partner came (Busy
     // cleared, as StartGame does).
     QTest::addColumn<QString>("steps");
-    QTest::addColumn<int>("busy");  // after the last step: 1 while F1 to F3 are dead
+    QTest::addColumn<int>("busy");  // after the last step: F1 to F3 are dead
     QTest::newRow("opened and closed: F1 to F3 work again") << "open,close" << 0;
     QTest::newRow("opened during the wait: still waiting") << "wait,open,close" << 1;
     QTest::newRow("the partner came while it was open") << "wait,open,come,close" << 0;
@@ -417,7 +508,7 @@ void TestGameDlg::windowsGiveBusyBack()
         else if (step == "close")
             CloseOldestScores(*m_dlg);
         else if (step == "help" || step == "about" || step == "options") {
-            WhenModal<QDialog>([](QDialog* window) { window->reject(); });
+            const CModalWait closed = WhenModal<QDialog>([](QDialog* window) { window->reject(); });
             m_dlg->OnCommand(step == "help" ? ID_HELP_HELP : step == "about" ? ID_HELP_ABOUT : ID_OPTIONS);
         } else if (step == "wait") {
             // A server's new game, named, and its partner still to come.
@@ -429,7 +520,9 @@ void TestGameDlg::windowsGiveBusyBack()
         }
         QApplication::processEvents();
     }
-    QTEST(int(m_dlg->IsBusy()), "busy");
+    QFETCH(int, busy);
+    QCOMPARE(int(m_dlg->IsBusy()), busy);
+    QCOMPARE(OpenedByFunctionKeys(*m_dlg), (busy ? QStringList() : QStringList{"help", "name", "scores"}));
     m_dlg->GameWithComputer();
 }
 
@@ -460,20 +553,21 @@ void TestGameDlg::optionsDuringABattle()
     Click(CellCentre(PlayerTwo, 0, 0));
     const auto enemy = Grid(PlayerTwo.m_fleet);
     QString asked;
-    WhenModal<COptionsDlg>([&](COptionsDlg* dlg) {
+    std::vector<CModalWait> waits;   // the question and the name dialog come after the options have closed
+    const CModalWait options = WhenModal<COptionsDlg>([&](COptionsDlg* dlg) {
         FindButton(dlg, change)->click();
         if (!answer.isEmpty()) {
-            WhenModal<QMessageBox>([&](QMessageBox* box) {
+            waits.push_back(WhenModal<QMessageBox>([&](QMessageBox* box) {
                 asked = box->text();
                 box->button(answer == "Yes" ? QMessageBox::Yes : QMessageBox::No)->click();
                 if (answer == "No")
                     FindButton(dlg, "Cancel")->click();  // No leaves the options open
-            });
+            }));
         }
         if (answer == "Yes") {
-            WhenModal<CNameDlg>([renamed](CNameDlg* name) {
+            waits.push_back(WhenModal<CNameDlg>([renamed](CNameDlg* name) {
                 QTest::keyClick(name->findChild<QComboBox*>(), renamed ? Qt::Key_Return : Qt::Key_Escape);
-            });
+            }));
         }
         FindButton(dlg, "OK")->click();
     });
@@ -557,6 +651,27 @@ void TestGameDlg::inputWhileTheComputerPauses()
     QVERIFY(!openedDuringTurn);
     QVERIFY(GameInProgress);
     QVERIFY(MyTurn);
+}
+
+void TestGameDlg::optionsLanguageReachesTheMenu_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("menu");   // the menu bar's first title afterwards
+    QTest::newRow("English, then OK: the menu follows") << "OK" << "Game";
+    QTest::newRow("English, then Cancel: it stays Russian") << "Cancel" << QString::fromUtf8("Игра");
+}
+
+void TestGameDlg::optionsLanguageReachesTheMenu()
+{
+    QFETCH(QString, button);
+    English = 0;
+    m_dlg->SetLanguage(false);
+    const CModalWait options = WhenModal<COptionsDlg>([button](COptionsDlg* dlg) {
+        FindButton(dlg, "English")->click();
+        FindButton(dlg, button)->click();
+    });
+    m_dlg->OnCommand(ID_OPTIONS);
+    QTEST(m_dlg->findChild<QMenuBar*>()->actions().at(0)->text().remove('&'), "menu");
 }
 
 QTEST_MAIN(TestGameDlg)

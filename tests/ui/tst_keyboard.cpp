@@ -53,7 +53,7 @@ class TestKeyboard : public QObject {
     // F2 and Enter in the name dialog: a random fleet against the computer.
     void StartByKeys()
     {
-        WhenModal<CNameDlg>([](CNameDlg*) { Keys("Enter"); });
+        const CModalWait named = WhenModal<CNameDlg>([](CNameDlg*) { Keys("Enter"); });
         Keys("F2");
     }
 
@@ -167,9 +167,9 @@ private slots:
         QFETCH(bool, byHand);
         QFETCH(QString, fire);
         QFETCH(bool, win);
-        WhenModal<CNameDlg>([byHand](CNameDlg*) {
+        const CModalWait named = WhenModal<CNameDlg>([byHand](CNameDlg*) {
             if (byHand) {
-                WhenModal<CPlaceShipsDlg>(ArrangeTidyFleetByKeys);
+                const CModalWait placed = WhenModal<CPlaceShipsDlg>(ArrangeTidyFleetByKeys);
                 Keys("Tab Space");   // from the name to "Put the ships"
             }
             Keys("Enter");
@@ -184,10 +184,8 @@ private slots:
         }
 
         bool ended = false;
-        if (win)
-            WhenModal<CWinDlg>([&ended](CWinDlg*) { ended = true, Keys("Enter"); });
-        else
-            WhenModal<CLoseDlg>([&ended](CLoseDlg*) { ended = true, Keys("Enter"); });
+        const CModalWait result = win ? WhenModal<CWinDlg>([&ended](CWinDlg*) { ended = true, Keys("Enter"); })
+                                      : WhenModal<CLoseDlg>([&ended](CLoseDlg*) { ended = true, Keys("Enter"); });
         for (const int cell : CellsOfPlayerTwo(win)) {
             if (!GameInProgress)
                 break;

@@ -26,7 +26,7 @@ QString Run(std::function<void(CNameDlg*)> act, int& result)
 {
     std::string name = "Player";
     CRecordTable records;
-    WhenModal<CNameDlg>([act](CNameDlg* dlg) {
+    const CModalWait answered = WhenModal<CNameDlg>([act](CNameDlg* dlg) {
         act(dlg);
         if (dlg->isVisible())
             dlg->reject();
@@ -104,7 +104,7 @@ private slots:
         int result = 0;
         Run([&](CNameDlg* dlg) {
             for (const QChar step : placements) {
-                WhenModal<CPlaceShipsDlg>([&](CPlaceShipsDlg* placing) {
+                const CModalWait placed = WhenModal<CPlaceShipsDlg>([&](CPlaceShipsDlg* placing) {
                     QTest::mouseClick(placing->m_btnRandom, Qt::LeftButton);
                     for (int i = 0; step == 'o' && i < BOARD_CELLS; ++i)
                         expected[i] = char(PlaceGrid[i] ? CELL_SHIP : CELL_WATER);

@@ -66,7 +66,7 @@ private slots:
             : window == "lose"                                  ? Make<CLoseDlg>(dlg)
                                                                 : Make<CAboutDlg>(dlg);
         QString title;
-        WhenModal<QDialog>([&](QDialog* shown) {
+        const CModalWait answered = WhenModal<QDialog>([&](QDialog* shown) {
             title = shown->windowTitle();
             if (click && window == "splash")
                 QTest::mousePress(shown, Qt::RightButton, Qt::NoModifier, QPoint(400, 200));

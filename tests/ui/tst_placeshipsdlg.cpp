@@ -164,7 +164,7 @@ private slots:
         PlayerOne.PlaceFleetRandom();
         const QByteArray before = Bytes(PlayerOne.m_fleet);
         QByteArray shown;
-        WhenModal<CPlaceShipsDlg>([&](CPlaceShipsDlg* dlg) {
+        const CModalWait placed = WhenModal<CPlaceShipsDlg>([&](CPlaceShipsDlg* dlg) {
             ShowTidyFleet(*dlg);
             Drag(*dlg, Cell(*dlg, 6, 6), Cell(*dlg, 9, 9));
             shown = Bytes();

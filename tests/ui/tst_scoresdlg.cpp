@@ -131,7 +131,7 @@ private slots:
         QVERIFY(!dlg->m_btnDelete->isEnabled());
         ClickRow(*dlg, row);
         QString question;
-        WhenModal<QMessageBox>([&](QMessageBox* box) {
+        const CModalWait answered = WhenModal<QMessageBox>([&](QMessageBox* box) {
             question = box->text();
             box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
         });

@@ -37,7 +37,7 @@ void Click(CGameDlg& dlg, const CPlayer& player, int cell)
 
 void StartGame(CGameDlg& dlg)
 {
-    WhenModal<CNameDlg>([](CNameDlg* name) { QTest::keyClick(name->findChild<QComboBox*>(), Qt::Key_Return); });
+    const CModalWait named = WhenModal<CNameDlg>([](CNameDlg* name) { QTest::keyClick(name->findChild<QComboBox*>(), Qt::Key_Return); });
     dlg.NewGame();
 }
 
@@ -93,7 +93,7 @@ int main(int argc, char* argv[])
     ok = Save(dlg, dir, "mid-battle.png") && ok;
 
     // A lost game: the computer's surviving ships are shown on the left.
-    WhenModal<CLoseDlg>([](CLoseDlg* lose) { lose->accept(); });
+    const CModalWait lost = WhenModal<CLoseDlg>([](CLoseDlg* lose) { lose->accept(); });
     for (int cell = 0; cell < BOARD_CELLS && GameInProgress; ++cell) {
         if (PlayerTwo.m_fleet[cell] == CELL_WATER)
             Click(dlg, PlayerTwo, cell);
