@@ -37,12 +37,12 @@ inline std::unique_ptr<CGameDlg> OpenGameWindow()
 // (the scores window) and whether F1 to F3 answer.
 inline const CRecordTable& WindowRecords(const CGameDlg* dlg)
 {
-    return dlg->m_records;
+    return dlg->Records();
 }
 
 inline bool WindowBusy(const CGameDlg* dlg)
 {
-    return dlg->Busy != 0;
+    return dlg->IsBusy();
 }
 
 class GameWindow {

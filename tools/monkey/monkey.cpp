@@ -117,7 +117,7 @@ void CMonkey::OpenWindow()
     MyTurn = 0;
     PlayerOne.m_nWins = PlayerTwo.m_nWins = 0;
     m_pWnd = new CGameDlg;
-    m_pWnd->m_bShowSplash = false;
+    m_pWnd->SkipSplash();
     m_pWnd->OnInitDialog();
     GameSrand(m_nSeed);
     SetSoundHook(Silence);
