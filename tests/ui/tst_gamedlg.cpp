@@ -513,7 +513,7 @@ void TestGameDlg::windowsGiveBusyBack()
         } else if (step == "wait") {
             // A server's new game, named, and its partner still to come.
             m_dlg->BeginNetPlay(true);
-            WhenModal<CNameDlg>([](CNameDlg* dlg) { dlg->accept(); });
+            const CModalWait named = WhenModal<CNameDlg>([](CNameDlg* dlg) { dlg->accept(); });
             m_dlg->NewGame();
         } else {
             m_dlg->StartGame();

@@ -56,7 +56,7 @@ bool Connect(CGameDlg& wnd, QTcpServer& server)
 // fleet), and its set-up, the server to shoot first.
 void EnterBattle(CGameDlg& wnd)
 {
-    WhenModal<CNameDlg>([](CNameDlg* dlg) { dlg->accept(); });
+    const CModalWait named = WhenModal<CNameDlg>([](CNameDlg* dlg) { dlg->accept(); });
     Tell(wnd, MakeSignalMsg(NET_NEW_GAME));
     Tell(wnd, MakeSignalMsg(NET_SERVER_FIRST));
     unsigned char fleet[BOARD_CELLS];

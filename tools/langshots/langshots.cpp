@@ -45,7 +45,7 @@ bool Save(QWidget& window, const QDir& dir, const QString& name)
 bool SaveModal(const QDir& dir, const QString& name, const std::function<void()>& open)
 {
     bool ok = false;
-    WhenModal<QMessageBox>([&](QMessageBox* box) {
+    const CModalWait shown = WhenModal<QMessageBox>([&](QMessageBox* box) {
         ok = Save(*box, dir, name);
         box->reject();
     });
