@@ -57,8 +57,14 @@ public:
             m_server.kill(), m_server.waitForFinished();
     }
 
-    // What a client names to reach this server and no other.
-    QString Address() const { return QStringLiteral("unix:") + Socket(); }
+    // What a client needs to reach this server and no other, and to keep
+    // its cookie and runtime folder out of the user's home.
+    QList<QPair<QString, QString>> ClientEnvironment() const
+    {
+        return {{QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:") + Socket()},
+                {QStringLiteral("PULSE_COOKIE"), m_dir.filePath(QStringLiteral("client-cookie"))},
+                {QStringLiteral("PULSE_RUNTIME_PATH"), m_dir.filePath(QStringLiteral("client-runtime"))}};
+    }
 
 private:
     QString Socket() const { return m_dir.filePath(QStringLiteral("runtime/native")); }
@@ -73,7 +79,8 @@ public:
     bool Start(const CPrivateSoundServer& server, int rate, int channels)
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("PULSE_SERVER"), server.Address());
+        for (const auto& [name, value] : server.ClientEnvironment())
+            env.insert(name, value);
         m_parec.setProcessEnvironment(env);
         m_parec.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_parec.start(QStringLiteral("parec"), {QStringLiteral("--device=%1.monitor").arg(CPrivateSoundServer::SINK), QStringLiteral("--raw"),

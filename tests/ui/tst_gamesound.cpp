@@ -92,7 +92,8 @@ private slots:
         for (const char* sound : {SOUND_MISS, SOUND_HIT, SOUND_WIN, SOUND_LOSE})
             QVERIFY(QFile::copy(QStringLiteral(TIDEBOLT_DATA_DIR "/") + QString(sound).mid(5), sound));
         qputenv("XDG_DATA_HOME", m_dir.filePath(QStringLiteral("no-data")).toLocal8Bit());
-        qputenv("PULSE_SERVER", m_server.Address().toLocal8Bit());
+        for (const auto& [name, value] : m_server.ClientEnvironment())
+            qputenv(name.toLocal8Bit().constData(), value.toLocal8Bit());
         qInstallMessageHandler(KeepSoundNotices);
         InstallGameSound();
     }
