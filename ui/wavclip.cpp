@@ -28,11 +28,8 @@ bool ReadFormat(const riff::Chunk& chunk, CWavClip& clip)
         && clip.m_nRate <= MAX_RATE && (clip.m_nBits == 8 || clip.m_nBits == 16);
 }
 
-} // namespace
-
-bool ParseWavClip(const unsigned char* data, std::size_t size, CWavClip& clip)
+bool ParseInto(const unsigned char* data, std::size_t size, CWavClip& clip)
 {
-    clip = CWavClip();
     if (size < 12 || !riff::IsTag(data, "RIFF") || !riff::IsTag(data + 8, "WAVE"))
         return false;
     riff::CChunkWalker walker(data + 12, size - 12);
@@ -50,6 +47,17 @@ bool ParseWavClip(const unsigned char* data, std::size_t size, CWavClip& clip)
             return !clip.m_samples.empty();
         }
     }
+    return false;
+}
+
+} // namespace
+
+bool ParseWavClip(const unsigned char* data, std::size_t size, CWavClip& clip)
+{
+    clip = CWavClip();
+    if (ParseInto(data, size, clip))
+        return true;
+    clip = CWavClip();
     return false;
 }
 

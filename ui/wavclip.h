@@ -18,7 +18,8 @@ struct CWavClip {
     }
 };
 
-// Reads an uncompressed WAVE file; false for anything else, so a damaged or
-// compressed file is left out rather than played as noise.
+// Reads an uncompressed WAVE file; false, with the clip left empty, for
+// anything else, so a damaged or compressed file is left out rather than
+// played as noise. Plain C++, fuzzed on its own.
 bool ParseWavClip(const unsigned char* data, std::size_t size, CWavClip& clip);
 bool LoadWavClip(const std::string& path, CWavClip& clip);
