@@ -6,6 +6,7 @@
 #include <pulse/error.h>
 #include <pulse/simple.h>
 
+#include <cstdint>
 #include <mutex>
 
 namespace {

@@ -1,5 +1,6 @@
 #include "ui/soundplayer.h"
 
+#include <algorithm>
 #include <chrono>
 
 namespace {

@@ -5,6 +5,7 @@
 // reaches the desktop's server or any bus. Its sink's monitor hears exactly
 // what the game plays.
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>

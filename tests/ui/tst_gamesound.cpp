@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int RATE = 22050;  // the shipped sounds: 16-bit mono at this rate
