@@ -236,3 +236,21 @@ write("avifile", "palette8_in_rec_list", avi(2, 2, 8, 0, [bytes([3, 0, 0, 0, 1, 
 write("avifile", "rle8_runs_jumps_dropped", avi(4, 2, 8, 1, [bytes([4, 1, 0, 0, 0, 3, 2, 3, 1, 0, 3, 2, 0, 1]),
                                                              bytes([0, 2, 2, 1, 2, 3, 0, 1]), b""], four))
 write("avifile", "rle4_runs", avi(4, 2, 4, 2, [bytes([4, 0x12, 0, 0, 0, 4, 0x31, 0x02, 0, 1])], four))
+
+
+# ---- Sound files: the head of a shipped sound and small variants -------------
+
+def wav(rate, channels, bits, samples, fmt_tag=1, extra=b""):
+    frame = channels * bits // 8
+    fmt = struct.pack("<HHIIHH", fmt_tag, channels, rate, rate * frame, frame, bits)
+    out = b"fmt " + struct.pack("<I", len(fmt)) + fmt + extra
+    out += b"data" + struct.pack("<I", len(samples)) + samples + (b"\0" if len(samples) & 1 else b"")
+    return b"RIFF" + struct.pack("<I", len(out) + 4) + b"WAVE" + out
+
+
+with open(os.path.join(os.path.dirname(ROOT), "..", "Data", "Crash.wav"), "rb") as f:
+    head = f.read()
+write("wavclip", "crash_head", wav(22050, 1, 16, head[44:44 + 400]))
+write("wavclip", "u8_stereo_torn_frame", wav(8000, 2, 8, bytes(range(9))))
+write("wavclip", "list_chunk_before_data", wav(44100, 1, 16, bytes(8), extra=b"LIST\x04\x00\x00\x00INFO"))
+write("wavclip", "compressed", wav(22050, 1, 4, bytes(16), fmt_tag=17))

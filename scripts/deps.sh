@@ -6,15 +6,20 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev qt6-qpa-plugins
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins
   qt6-translations-l10n qt6-l10n-tools qt6-tools-dev
-  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  libpulse-dev pulseaudio-utils
   fonts-liberation fonts-urw-base35 fonts-wqy-microhei
   libbenchmark-dev
   clang libclang-rt-14-dev
   dpkg-dev desktop-file-utils appstream groff-base lintian
   avahi-daemon avahi-utils dbus iproute2
 )
+
+# The sound test starts a PulseAudio server of its own. Where PipeWire
+# already serves the desktop's sound, pulseaudio would replace it: left out.
+dpkg-query -W -f='${Status}' pipewire-pulse 2>/dev/null | grep -q 'install ok installed' ||
+  packages+=(pulseaudio)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -17,7 +17,7 @@ esac
 
 scripts/deps.sh
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DTIDEBOLT_CORE_ONLY=ON -DTIDEBOLT_FUZZ=ON >/dev/null
-cmake --build build-fuzz --target fuzz_netparse fuzz_profile fuzz_anifile fuzz_avifile fuzz_session
+cmake --build build-fuzz --target fuzz_netparse fuzz_profile fuzz_anifile fuzz_avifile fuzz_session fuzz_wavclip
 
 # Set here whatever the caller had: leaks are findings too.
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
@@ -28,6 +28,7 @@ declare -A feeds=(
   [profile]="hand-edited profiles: settings and records loaded, played on, saved, reloaded"
   [anifile]="animated cursor files and icon directories"
   [avifile]="about-box clips: uncompressed and run-length frames, decoded round the loop"
+  [wavclip]="sound files: WAVE headers and chunks, the samples handed to the sound server"
   [session]="a partner's messages mixed with the local player's moves, checked against the course of a game"
 )
 
@@ -45,7 +46,7 @@ fuzz() {
 }
 
 # The slowest first, so that a long run ends soonest.
-targets=(avifile profile session netparse anifile)
+targets=(avifile profile session netparse anifile wavclip)
 echo "== ${targets[*]}: $budget s each${2:+ or $runs executions}, $(nproc) at a time"
 for name in "${targets[@]}"; do
   while [ "$(jobs -rp | wc -l)" -ge "$(nproc)" ]; do wait -n || true; done

@@ -21,7 +21,7 @@ build=build-soak
 logs="$build/reliability"
 rm -rf "$logs"
 mkdir -p "$logs" docs
-export QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES='qt.multimedia*=false'
+export QT_QPA_PLATFORM=offscreen
 
 declare -A shown status
 failed=0

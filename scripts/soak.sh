@@ -13,7 +13,7 @@ for n in "$games" "$netgames"; do
   case "$n" in ''|*[!0-9]*|0) echo "usage: $0 [computer-games-per-level] [network-games]" >&2; exit 2 ;; esac
 done
 build=build-soak
-export QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES='qt.multimedia*=false'
+export QT_QPA_PLATFORM=offscreen
 # Qt's offscreen platform notes, repeated with every dialog, are left out.
 quiet() { grep -vE 'propagateSizeHints|XDG_RUNTIME_DIR' >&2 || true; }
 

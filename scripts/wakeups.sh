@@ -23,7 +23,7 @@ if [ -z "${TIDEBOLT_WAKEUPS_NETNS:-}" ]; then
     exec unshare -n bash -c 'ip link set lo up && exec "$@"' _ "$0" "$seconds"
   fi
 fi
-export QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES='qt.multimedia*=false'
+export QT_QPA_PLATFORM=offscreen
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 

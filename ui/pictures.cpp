@@ -12,6 +12,11 @@ QString PicturePath(int resourceId)
 
 }  // namespace
 
+QPixmap LoadPicture(int resourceId)
+{
+    return QPixmap(PicturePath(resourceId));
+}
+
 const QPixmap& Picture(int resourceId)
 {
     // Filled on the window's thread only; a failed load is cached too, so a
@@ -19,7 +24,7 @@ const QPixmap& Picture(int resourceId)
     static QHash<int, QPixmap> cache;
     auto it = cache.find(resourceId);
     if (it == cache.end())
-        it = cache.insert(resourceId, QPixmap(PicturePath(resourceId)));
+        it = cache.insert(resourceId, LoadPicture(resourceId));
     return it.value();
 }
 

@@ -7,4 +7,7 @@
 // compiled in as :/res/<number>.png. Each is loaded once on first use and
 // kept for the run; a number without a picture gives an empty pixmap.
 const QPixmap& Picture(int resourceId);
+// The same picture loaded afresh and not kept: for a window shown once, which
+// lets it go when the window goes.
+QPixmap LoadPicture(int resourceId);
 QIcon Icon(int resourceId);

@@ -12,9 +12,10 @@
 
 CSplashDlg::CSplashDlg(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+    , m_picture(LoadPicture(IDB_SPLASH))
 {
     // The window is the picture, whatever font the desktop uses.
-    setFixedSize(Picture(IDB_SPLASH).deviceIndependentSize().toSize());
+    setFixedSize(m_picture.deviceIndependentSize().toSize());
     m_timer.setSingleShot(true);
     // A coarse timer may fire up to a twentieth early; three seconds are three.
     m_timer.setTimerType(Qt::PreciseTimer);
@@ -54,7 +55,7 @@ void CSplashDlg::showEvent(QShowEvent* event)
 void CSplashDlg::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, Picture(IDB_SPLASH));
+    painter.drawPixmap(0, 0, m_picture);
 }
 
 void CSplashDlg::mousePressEvent(QMouseEvent* event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPixmap>
 #include <QTimer>
 
 // The picture shown while the main window starts: it goes by itself after
@@ -23,6 +24,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Shown once per run: the dialog's own, gone with it rather than kept
+    // in the picture cache for the whole game.
+    QPixmap m_picture;
     QTimer m_timer;
     bool m_bInitDone = false;
 };

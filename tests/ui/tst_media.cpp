@@ -1,10 +1,9 @@
-// Run-time files: the data folder, the wait cursor, the sounds and the about box's film.
+// Run-time files: the data folder, the wait cursor and the about box's film.
 #include "game/resources.h"
 #include "game/sound.h"
 #include "ui/aboutdlg.h"
 #include "ui/animatedcursor.h"
 #include "ui/datapath.h"
-#include "ui/gamesound.h"
 #include "ui/mediaplayer.h"
 #include "ui/pictures.h"
 
@@ -156,23 +155,6 @@ private slots:
         }
         cursor.Hide(&window);
         QCOMPARE(window.cursor().shape(), Qt::CrossCursor);  // the window's own comes back
-    }
-
-    void soundPlaysItsFileOnceLoadedOrNothingWhenMissing_data() { PresentOrNot(); }
-    void soundPlaysItsFileOnceLoadedOrNothingWhenMissing()
-    {
-        QFETCH(bool, present);
-        const QString sound = present ? SOUND_HIT : SOUND_WIN;
-        QVERIFY(!present || WriteFile(sound, Shipped(sound.mid(5))));  // "Data/" left off
-        InstallGameSound();
-        const int loaded = LoadedGameSoundCount();
-        for (int i = 0; i < 3; ++i) {
-            PlayGameSound(SOUND_LOSE);  // missing here: silence in between
-            PlayGameSound(sound.toUtf8().constData());
-        }
-        QCOMPARE(LastGameSoundFile(), present ? sound : QString());
-        QCOMPARE(LoadedGameSoundCount(), loaded + (present ? 1 : 0));
-        QTest::qWait(50);  // the effect tries its file before the folder goes
     }
 
     void aboutBoxShowsTheWholeIconAndPlaysTheFilmWhenPresent_data() { PresentOrNot(); }

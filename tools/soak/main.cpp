@@ -8,6 +8,7 @@
 // the first inconsistency or when memory grew beyond the bound, 2 on bad
 // arguments.
 #include "soakplayer.h"
+#include "vmrss.h"
 
 #include "game/gamerand.h"
 #include "store/profile.h"
@@ -34,17 +35,6 @@ constexpr int WARM_UP_GAMES = 50;
 constexpr long RSS_BOUND_KB = 2048;
 
 const char* const LEVEL_NAMES[] = {"Easy", "Normal", "Hard"};
-
-long VmRssKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine())
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
-}
 
 bool ParseArgs(const QStringList& args, int& games, unsigned int& seed)
 {

@@ -1,0 +1,120 @@
+// tidebolt_footprint: what the game costs against a bare Qt Widgets window,
+// one run of either, for scripts/footprint.sh to alternate.
+//
+//   tidebolt_footprint bare|game
+//
+// Prints "WINDOW" the moment its first window is exposed (the game's is the
+// splash), "REST <kB>" with the resident memory once the main window has sat
+// still for a while, then "GAME <kB>" after one whole game against the
+// computer with the real sounds (the bare window plays none and stays as it
+// was), and exits. Both modes are this one program, so both map the same
+// libraries at start. Run it from the folder holding Data/.
+#include "soak/soakplayer.h"
+#include "soak/vmrss.h"
+
+#include "store/profile.h"
+#include "store/qt/qsettingsprofile.h"
+#include "ui/gamedlg.h"
+#include "ui/gamesound.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWindow>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// Long enough for start-up's leftovers to settle and for the sound thread's
+// linger after the last sound to end.
+constexpr int STILL_MS = 5000;
+
+void Say(const char* what, long value = -1)
+{
+    if (value < 0)
+        std::printf("%s\n", what);
+    else
+        std::printf("%s %ld\n", what, value);
+    std::fflush(stdout);
+}
+
+// Says WINDOW at the first expose of any window, whichever comes first.
+class CFirstExpose : public QObject {
+public:
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        if (!m_bSeen && event->type() == QEvent::Expose) {
+            auto* window = qobject_cast<QWindow*>(object);
+            if (window && window->isExposed()) {
+                m_bSeen = true;
+                Say("WINDOW");
+            }
+        }
+        return false;
+    }
+
+private:
+    bool m_bSeen = false;
+};
+
+int Bare()
+{
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("Bare"));
+    window.resize(640, 480);
+    window.show();
+    QTest::qWait(STILL_MS);
+    Say("REST", VmRssKb());
+    QTest::qWait(STILL_MS);
+    Say("GAME", VmRssKb());
+    return 0;
+}
+
+int Game()
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(QStringLiteral("Tidebolt.ini"));
+    {
+        QSettings seedProfile(ini, QSettings::IniFormat);
+        seedProfile.setValue("Options/English", 1);
+        seedProfile.setValue("Options/CompDelay", 0);  // the game, not the waiting, is measured
+    }
+    CQSettingsProfile profile(ini);
+    SetProfile(&profile);
+    InstallGameSound();
+    {
+        CGameDlg wnd;
+        wnd.OnInitDialog();  // the splash, as at every start
+        wnd.show();
+        if (!QTest::qWaitForWindowExposed(&wnd))
+            return 1;
+        QTest::qWait(STILL_MS);
+        Say("REST", VmRssKb());
+        CSoakPlayer player(wnd, 1);
+        InstallGameSound();  // the player's own hook would keep the game silent
+        player.PlayGame("Footprint", ini);  // its checks expect the silent hook
+        QTest::qWait(STILL_MS);
+        Say("GAME", VmRssKb());
+    }
+    SetProfile(nullptr);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const bool bare = argc == 2 && std::strcmp(argv[1], "bare") == 0;
+    if (!bare && !(argc == 2 && std::strcmp(argv[1], "game") == 0)) {
+        std::fprintf(stderr, "usage: tidebolt_footprint bare|game\n");
+        return 2;
+    }
+    QApplication app(argc, argv);
+    CFirstExpose firstExpose;
+    app.installEventFilter(&firstExpose);
+    return bare ? Bare() : Game();
+}
