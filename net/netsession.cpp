@@ -56,6 +56,7 @@ void CNetSession::Begin(bool server)
     m_phase = ENetPhase::NoGame;
     m_nUnanswered = 0;
     m_bOpeningOwed = false;
+    m_strPartner.clear();
     LocalReady = PeerReady = NameReceived = BoardReceived = false;
     // A battle against the computer does not go on under a network game.
     GameInProgress = 0;
@@ -200,7 +201,8 @@ ENetOutcome CNetSession::OnNetName(const NETMSG& rec)
     // vanish from the table at the next start.
     if (bytes.empty())
         bytes = Utf8ToWindows1251(English ? "Partner" : "Партнёр");
-    PlayerTwo.SetName(Windows1251ToUtf8(bytes));
+    m_strPartner = Windows1251ToUtf8(bytes);
+    PlayerTwo.SetName(m_strPartner);
     NameReceived = true;
     return ENetOutcome::SetUp;
 }

@@ -168,8 +168,11 @@ bool CNetConnection::TakeBytes()
 {
     const QByteArray bytes = m_connSocket->readAll();
     std::vector<NETMSG> records;
-    const NetParseResult result =
-        m_parser.Feed(reinterpret_cast<const unsigned char*>(bytes.constData()), static_cast<std::size_t>(bytes.size()), records);
+    std::vector<CNetExtMsg> extensions;
+    const NetParseResult result = m_parser.Feed(reinterpret_cast<const unsigned char*>(bytes.constData()),
+                                                static_cast<std::size_t>(bytes.size()), records, &extensions);
+    for (const CNetExtMsg& msg : extensions)
+        emit extension(msg);
     for (const NETMSG& rec : records) {
         // Thousands of messages waiting: no game sends that many.
         if (!m_netQueue.Append(rec))

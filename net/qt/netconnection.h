@@ -80,6 +80,9 @@ signals:
     void connected();
     void connectFailed();
     void message(const NETMSG& rec);
+    // The partner's sign or an extension message, at once as it is read:
+    // it bypasses the game's queue, so it never holds up a game message.
+    void extension(const CNetExtMsg& msg);
     void partnerBusy();
     // Raised once everything that came before the close has been delivered.
     void closed();
