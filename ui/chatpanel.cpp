@@ -17,6 +17,7 @@
 
 namespace {
 constexpr int REFRESH_MS = 100;
+constexpr std::size_t FLOOD_LINES = 50;
 
 QString Text(const char* english, const char* russian)
 {
@@ -161,10 +162,13 @@ void CChatPanel::ShowNewLines()
     m_nShown = m_chat.Serial();
     if (fresh == 0)
         return;
-    // More than the log keeps: it starts again from what is kept.
-    if (fresh >= lines.size())
+    // A flood: the log starts again from its last lines. Laying out a whole
+    // log of the partner's oddest characters ten times a second would keep
+    // the window from the game.
+    const std::size_t shownAtMost = fresh > FLOOD_LINES ? FLOOD_LINES : std::size_t(fresh);
+    if (fresh > FLOOD_LINES)
         m_log->clear();
-    const std::size_t first = fresh >= lines.size() ? 0 : lines.size() - std::size_t(fresh);
+    const std::size_t first = lines.size() - std::min(shownAtMost, lines.size());
     QStringList shown;
     int partnerLines = 0;
     const CChatLine* lastPartner = nullptr;

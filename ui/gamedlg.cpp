@@ -100,8 +100,10 @@ CGameDlg::CGameDlg(QWidget* parent) : QDialog(parent)
 
     m_connection = std::make_unique<CNetConnection>();
     m_session = std::make_unique<CNetSession>(*m_connection);
-    ConnectNetSignals();
+    // The chat hears of a new connection first: the window's own answer may
+    // hold a message box open while the partner's sign arrives.
     StartChat();
+    ConnectNetSignals();
     WaitCursor = new CAnimatedCursor(this);
     BuildMenu(English != 0);
     StartSpeech();
