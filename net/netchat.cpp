@@ -18,12 +18,12 @@ bool IsBreak(std::uint32_t cp)
 }
 } // namespace
 
-std::string ChatText(const std::string& bytes)
+std::string ChatText(const std::string& bytes, std::size_t maxChars)
 {
     std::string out;
     std::size_t chars = 0;
     bool pendingSpace = false;
-    for (std::size_t pos = 0; pos < bytes.size() && chars < CHAT_MAX_CHARS;) {
+    for (std::size_t pos = 0; pos < bytes.size() && chars < maxChars;) {
         std::uint32_t cp = NextCodePoint(bytes, pos);
         if (cp == UTF8_BAD)
             cp = 0xFFFD;
@@ -33,7 +33,7 @@ std::string ChatText(const std::string& bytes)
         }
         if (IsHidden(cp))
             continue;
-        if (pendingSpace && chars + 1 < CHAT_MAX_CHARS) {
+        if (pendingSpace && chars + 1 < maxChars) {
             out += ' ';
             ++chars;
         }
@@ -72,8 +72,9 @@ bool CNetChat::Send(const std::string& utf8)
     std::string text = ChatText(utf8);
     if (text.empty())
         return false;
-    m_link.Send(MakeExtMsg(NET_EXT_CHAT, text));
-    Add(true, Name, std::move(text));
+    const std::string name = ChatText(Name, CHAT_MAX_NAME_CHARS);
+    m_link.Send(MakeExtMsg(NET_EXT_CHAT, name + '\n' + text));
+    Add(true, name, std::move(text));
     return true;
 }
 
@@ -92,12 +93,12 @@ bool CNetChat::Receive(const CNetExtMsg& msg)
     // Kinds a later version adds mean nothing here.
     if (msg.kind != NET_EXT_CHAT || State() != EChatState::Open)
         return false;
-    std::string text = ChatText(msg.body);
+    const std::size_t cut = msg.body.find('\n');
+    std::string text = ChatText(cut == std::string::npos ? msg.body : msg.body.substr(cut + 1));
     if (text.empty())
         return false;
-    // The name the partner plays under; before the first game it has none.
-    const std::string& partner = m_session.PartnerName();
-    Add(false, partner.empty() ? (English ? "Partner" : "Партнёр") : partner, std::move(text));
+    std::string name = cut == std::string::npos ? std::string() : ChatText(msg.body.substr(0, cut), CHAT_MAX_NAME_CHARS);
+    Add(false, name.empty() ? (English ? "Partner" : "Партнёр") : name, std::move(text));
     return true;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "net/netmsg.h"
-#include "net/netsession.h"
+#include "net/netsession.h"   // INetLink
 
 #include <cstddef>
 #include <cstdint>
@@ -13,7 +13,9 @@
 // turned into spaces, at most CHAT_MAX_CHARS characters, no spaces at the
 // ends. Empty when nothing is left to show.
 constexpr std::size_t CHAT_MAX_CHARS = 200;
-std::string ChatText(const std::string& bytes);
+std::string ChatText(const std::string& bytes, std::size_t maxChars = CHAT_MAX_CHARS);
+// The name dialog takes no longer names.
+constexpr std::size_t CHAT_MAX_NAME_CHARS = 20;
 
 struct CChatLine {
     bool m_bMine = false;
@@ -31,12 +33,14 @@ enum class EChatState {
 // client gives the sign as it connects; the server gives it only in answer,
 // so a partner that never signs receives exactly the game's messages from a
 // server. Lines flow once both signs are given, and never touch the game.
+// Each line carries its writer's name ahead of a line break: lines pass the
+// game's queue, so the partner's name message may still wait there.
 class CNetChat {
 public:
     // A partner flooding us costs at most this many lines of memory.
     static constexpr std::size_t MAX_LINES = 500;
 
-    CNetChat(INetLink& link, const CNetSession& session) : m_link(link), m_session(session) {}
+    explicit CNetChat(INetLink& link) : m_link(link) {}
 
     // A connection stands; `client`: we made it.
     void Begin(bool client);
@@ -59,7 +63,6 @@ private:
     void Add(bool mine, const std::string& author, std::string text);
 
     INetLink& m_link;
-    const CNetSession& m_session;
     bool m_bConnected = false;
     bool m_bSignGiven = false;
     bool m_bPeerSigned = false;

@@ -56,7 +56,6 @@ void CNetSession::Begin(bool server)
     m_phase = ENetPhase::NoGame;
     m_nUnanswered = 0;
     m_bOpeningOwed = false;
-    m_strPartner.clear();
     LocalReady = PeerReady = NameReceived = BoardReceived = false;
     // A battle against the computer does not go on under a network game.
     GameInProgress = 0;
@@ -201,8 +200,7 @@ ENetOutcome CNetSession::OnNetName(const NETMSG& rec)
     // vanish from the table at the next start.
     if (bytes.empty())
         bytes = Utf8ToWindows1251(English ? "Partner" : "Партнёр");
-    m_strPartner = Windows1251ToUtf8(bytes);
-    PlayerTwo.SetName(m_strPartner);
+    PlayerTwo.SetName(Windows1251ToUtf8(bytes));
     NameReceived = true;
     return ENetOutcome::SetUp;
 }

@@ -73,8 +73,6 @@ public:
     void SendRule();
 
     ENetOutcome Receive(const NETMSG& rec);
-    // The name the partner last sent on this connection; empty before the first.
-    const std::string& PartnerName() const { return m_strPartner; }
     // Why a message was refused, in the current language.
     const char* RefusalText() const;
 
@@ -102,5 +100,4 @@ private:
     int m_nUnanswered = 0;
     // Client: the server opened a game that New game has not yet run.
     bool m_bOpeningOwed = false;
-    std::string m_strPartner;
 };

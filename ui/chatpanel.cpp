@@ -25,8 +25,8 @@ QString Text(const char* english, const char* russian)
 }
 } // namespace
 
-CChatPanel::CChatPanel(QWidget* parent, CNetConnection& connection, const CNetSession& session)
-    : QDialog(parent), m_connection(connection), m_chat(connection, session)
+CChatPanel::CChatPanel(QWidget* parent, CNetConnection& connection)
+    : QDialog(parent), m_connection(connection), m_chat(connection)
 {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(false);

@@ -7,7 +7,6 @@
 #include <cstdint>
 
 class CNetConnection;
-class CNetSession;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -21,9 +20,7 @@ class QTimer;
 class CChatPanel : public QDialog {
     Q_OBJECT
 public:
-    // Both outlive the panel's use of them: the owner ends the connection
-    // before it goes.
-    CChatPanel(QWidget* parent, CNetConnection& connection, const CNetSession& session);
+    CChatPanel(QWidget* parent, CNetConnection& connection);
 
     // Shown beside its owner with the cursor in the line to send, or hidden.
     void Toggle();

@@ -13,7 +13,7 @@
 
 void CGameDlg::StartChat()
 {
-    m_chat = new CChatPanel(this, *m_connection, *m_session);
+    m_chat = new CChatPanel(this, *m_connection);
     connect(m_chat, &CChatPanel::unreadChanged, this, &CGameDlg::MarkChatItem);
     connect(m_chat, &CChatPanel::lineWhileClosed, this, [this](const QString& line) {
         QApplication::alert(this);

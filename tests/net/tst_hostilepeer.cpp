@@ -128,10 +128,10 @@ private slots:
         QByteArray lines;
         for (int i = 0; i < 1000000; ++i)
             lines += ChatBytes("spam");
-        QTest::newRow("a million lines") << lines << QStringLiteral("Rival: spam");
+        QTest::newRow("a million lines") << lines << QStringLiteral("Partner: spam");
         // The length field allows no more than this; each such line is stepped over unread.
         const QByteArray overLong = Bytes({NET_EXT, NET_EXT_CHAT, 0xFF, 0xFF}) + QByteArray(0xFFFF, 'A');
-        QTest::newRow("a megabyte in over-long lines") << overLong.repeated(16) + ChatBytes("end") << QStringLiteral("Rival: end");
+        QTest::newRow("a megabyte in over-long lines") << overLong.repeated(16) + ChatBytes("Rival\nend") << QStringLiteral("Rival: end");
         // Shots inside a line's declared length are the line's bytes, not shots.
         QTest::newRow("game messages inside a line") << ChatBytes(ShotBytes(0).repeated(200)) << QString();
         QRandomGenerator rng(16);
@@ -144,7 +144,7 @@ private slots:
         }
         QTest::newRow("invalid UTF-8 and control characters") << noise << QString();
         QTest::newRow("markup") << ChatBytes("<img src=x><a href='file:///'>click</a>&lt;").repeated(20000)
-                                << QStringLiteral("Rival: <img src=x><a href='file:///'>click</a>&lt;");
+                                << QStringLiteral("Partner: <img src=x><a href='file:///'>click</a>&lt;");
     }
 
     void chatFloodLeavesTheBattleAlone()

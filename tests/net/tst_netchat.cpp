@@ -22,8 +22,7 @@ QByteArray ChatMsg(const QByteArray& body)
 // One machine's chat; what the partner says goes through the real parse.
 struct CSide {
     CWire m_wire;
-    CNetSession m_session{m_wire};
-    CNetChat m_chat{m_wire, m_session};
+    CNetChat m_chat{m_wire};
     CNetParser m_parser;
 
     int Hear(const QByteArray& bytes)
@@ -67,12 +66,40 @@ private slots:
         QCOMPARE(client.m_chat.State(), EChatState::Open);
 
         server.m_wire.m_sent.clear();
+        Name = "Bob";
         QVERIFY(server.m_chat.Send("Ready when you are"));
-        QCOMPARE(server.m_wire.m_sent, ChatMsg("Ready when you are"));
+        QCOMPARE(server.m_wire.m_sent, ChatMsg("Bob\nReady when you are"));
         QCOMPARE(client.Hear(server.m_wire.m_sent), 1);
-        QCOMPARE(client.Last(), QStringLiteral("Partner: Ready when you are"));   // no game yet, so no name
+        QCOMPARE(client.Last(), QStringLiteral("Bob: Ready when you are"));
+        Name = "Алиса";
         QVERIFY(client.m_chat.Send("Привет"));
-        QCOMPARE(client.Last(), QStringLiteral("Alice: Привет"));
+        QCOMPARE(client.Last(), QStringLiteral("Алиса: Привет"));
+        QCOMPARE(server.Hear(client.m_wire.m_sent.mid(2)), 1);
+        QCOMPARE(server.Last(), QStringLiteral("Алиса: Привет"));
+    }
+
+    // Whatever the partner puts before its line break is only ever a name.
+    void partnerLineShowsItsWriter_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("no name") << QByteArray("hello") << QStringLiteral("Partner: hello");
+        QTest::newRow("an empty name") << QByteArray("\nhello") << QStringLiteral("Partner: hello");
+        QTest::newRow("a name cut at 20") << QByteArray(30, 'n') + "\nhi" << QString(20, 'n') + QStringLiteral(": hi");
+        QTest::newRow("more breaks stay in the line") << QByteArray("Eve\na\nb") << QStringLiteral("Eve: a b");
+        QTest::newRow("a name and nothing to say") << QByteArray("Eve\n\x01") << QString();
+    }
+
+    void partnerLineShowsItsWriter()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(QString, shown);
+        CSide us;
+        us.m_chat.Begin(false);
+        us.Hear(kSign);
+        QCOMPARE(us.Hear(ChatMsg(body)), shown.isEmpty() ? 0 : 1);
+        if (!shown.isEmpty())
+            QCOMPARE(us.Last(), shown);
     }
 
     // A partner that knows only the game's messages never signs: nothing of

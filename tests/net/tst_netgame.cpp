@@ -159,7 +159,7 @@ private slots:
         QCOMPARE(chat->Chat().State(), EChatState::Open);
         QSignalSpy noticed(chat, &CChatPanel::lineWhileClosed);
 
-        b.client.Send(ChatBytes("Good luck, <b>Player</b>!"));
+        b.client.Send(ChatBytes("Rival\nGood luck, <b>Player</b>!"));
         QTRY_COMPARE(ChatItem(b.w.get())->text(), QStringLiteral("Chat (1)"));
         QCOMPARE(noticed.size(), 1);
         ChatItem(b.w.get())->trigger();
@@ -171,7 +171,7 @@ private slots:
         chat->m_editLine->insert(QStringLiteral("Спасибо"));   // typed on a Russian layout
         QTest::keyClicks(chat->m_editLine, QStringLiteral(", Rival"));
         QTest::keyClick(chat->m_editLine, Qt::Key_Return);
-        QTRY_COMPARE(b.client.m_received, ChatBytes("Спасибо, Rival"));
+        QTRY_COMPARE(b.client.m_received, ChatBytes("Player\nСпасибо, Rival"));
         QCOMPARE(chat->m_log->toPlainText(), QStringLiteral("Rival: Good luck, <b>Player</b>!\nPlayer: Спасибо, Rival"));
         QVERIFY(chat->m_editLine->text().isEmpty());
         QCOMPARE(b.State(), before);
