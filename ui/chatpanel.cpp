@@ -16,8 +16,8 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr int REFRESH_MS = 100;
-constexpr std::size_t FLOOD_LINES = 50;
+constexpr int REFRESH_MS = 200;
+constexpr std::size_t FLOOD_LINES = 10;
 
 QString Text(const char* english, const char* russian)
 {
@@ -163,7 +163,7 @@ void CChatPanel::ShowNewLines()
     if (fresh == 0)
         return;
     // A flood: the log starts again from its last lines. Laying out a whole
-    // log of the partner's oddest characters ten times a second would keep
+    // log of the partner's oddest characters five times a second would keep
     // the window from the game.
     const std::size_t shownAtMost = fresh > FLOOD_LINES ? FLOOD_LINES : std::size_t(fresh);
     if (fresh > FLOOD_LINES)

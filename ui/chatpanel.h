@@ -50,7 +50,7 @@ private:
     void OnSend();
     void OnExtension(const CNetExtMsg& msg);
     // Brings what came since the last look into the log; a flood is shown
-    // at most ten times a second, and only its last lines.
+    // at most five times a second, and only its last lines.
     void ShowNewLines();
     void UpdateState();
     QString LineText(const CChatLine& line) const;

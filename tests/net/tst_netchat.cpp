@@ -102,30 +102,6 @@ private slots:
             QCOMPARE(us.Last(), shown);
     }
 
-    // A partner that knows only the game's messages never signs: nothing of
-    // the chat ever reaches it, and chat bytes from it mean nothing.
-    void signlessPartnerGetsNoChat_data()
-    {
-        QTest::addColumn<bool>("client");
-        QTest::newRow("we are its server") << false;
-        QTest::newRow("we are its client") << true;
-    }
-
-    void signlessPartnerGetsNoChat()
-    {
-        QFETCH(bool, client);
-        CSide us;
-        us.m_chat.Begin(client);
-        const QByteArray signed_ = us.m_wire.m_sent;
-        QCOMPARE(signed_, client ? kSign : QByteArray());
-        QCOMPARE(us.Hear(Bytes({7, 0}) + ChatMsg("ghost") + Bytes({1, 0})), 0);
-        QVERIFY(!us.m_chat.Send("anyone there?"));
-        QCOMPARE(us.m_chat.State(), EChatState::Unavailable);
-        QCOMPARE(us.m_wire.m_sent, signed_);
-        us.m_chat.End();
-        QCOMPARE(us.m_chat.State(), EChatState::Off);
-    }
-
     // A flood keeps only the latest lines.
     void floodKeepsTheLatestLines()
     {
