@@ -8,15 +8,15 @@
 #include "ui/chatpanel.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QShortcut>
 
 void CGameDlg::StartChat()
 {
     m_chat = new CChatPanel(this, *m_connection);
     connect(m_chat, &CChatPanel::unreadChanged, this, &CGameDlg::MarkChatItem);
+    // Noticed as the partner's shots are: a flash when the window is not in front.
     connect(m_chat, &CChatPanel::lineWhileClosed, this, [this](const QString& line) {
-        QApplication::alert(this);
+        FlashIfInactive();
         Announce(m_client, line);
     });
     // F1 to F3 are taken; like them, F4 belongs to the game while its window is active.

@@ -5,11 +5,12 @@
 #include "support/modal.h"
 #include "game/gamerand.h"
 #include "game/sound.h"
+#include "ui/announce.h"
 #include "ui/chatpanel.h"
 #include "ui/optionsdlg.h"
 
 #include <QCheckBox>
-#include <QSignalSpy>
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -157,11 +158,18 @@ private slots:
         const QString before = b.State();
         CChatPanel* chat = b.w->Chat();
         QCOMPARE(chat->Chat().State(), EChatState::Open);
-        QSignalSpy noticed(chat, &CChatPanel::lineWhileClosed);
+        static QStringList said;
+        said.clear();
+        SetAccessibleListener([](QAccessibleEvent* event) {
+            QAccessibleInterface* source = event->accessibleInterface();
+            if (source && event->type() == QAccessible::ObjectShow && source->role() == QAccessible::Notification)
+                said << source->text(QAccessible::Name);
+        });
 
         b.client.Send(ChatBytes("Rival\nGood luck, <b>Player</b>!"));
         QTRY_COMPARE(ChatItem(b.w.get())->text(), QStringLiteral("Chat (1)"));
-        QCOMPARE(noticed.size(), 1);
+        SetAccessibleListener(nullptr);
+        QCOMPARE(said, QStringList{"Rival: Good luck, <b>Player</b>!"});   // a screen reader heard it
         ChatItem(b.w.get())->trigger();
         QVERIFY(chat->isVisible());
         QCOMPARE(chat->m_log->toPlainText(), QStringLiteral("Rival: Good luck, <b>Player</b>!"));
