@@ -102,21 +102,6 @@ private slots:
             QCOMPARE(us.Last(), shown);
     }
 
-    // A flood keeps only the latest lines.
-    void floodKeepsTheLatestLines()
-    {
-        CSide us;
-        us.m_chat.Begin(false);
-        us.Hear(kSign);
-        QByteArray flood;
-        for (int i = 0; i < 20000; ++i)
-            flood += ChatMsg(QByteArray::number(i));
-        QCOMPARE(us.Hear(flood), 20000);
-        QCOMPARE(us.m_chat.Lines().size(), CNetChat::MAX_LINES);
-        QCOMPARE(us.Last(), QStringLiteral("Partner: 19999"));
-        QCOMPARE(us.m_chat.Serial(), 20000u);
-    }
-
     void lineIsPlainTextAPlayerCanRead_data()
     {
         QTest::addColumn<QByteArray>("bytes");
