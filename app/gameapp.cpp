@@ -7,7 +7,7 @@
 #include "ui/datapath.h"
 #include "ui/gamedlg.h"
 #include "ui/gamesound.h"
-#include "ui/qtlanguage.h"
+#include "ui/language.h"
 
 #include <QCoreApplication>
 
@@ -15,7 +15,7 @@ bool CGameApp::InitInstance()
 {
     CQSettingsProfile profile;  // "Orvex software" / "Tidebolt"
     SetProfile(&profile);
-    FirstRunEnglish = DesktopPrefersRussian() ? 0 : 1;
+    FirstRunLanguage = DesktopLanguage().toStdString();
     InstallGameSound();
     // Told once, at start, rather than at every shot that would have sounded;
     // the about box's film is decoration and not worth a word.

@@ -1,6 +1,7 @@
 #include "game/player.h"
 
 #include "game/globals.h"
+#include "game/texts.h"
 #include "store/settings.h"
 
 #include <cstring>
@@ -23,8 +24,10 @@ int CellIndex(int origin, int p)
     return k < BOARD_SIZE ? k : -1;
 }
 
-const char* const LevelNamesEnglish[] = {"Easy", "Normal", "Hard"};
-const char* const LevelNamesRussian[] = {"Ламер", "Юзер", "Хакер"};
+// The computer's names: a Russian player meets a "Lamer", a "User" and a
+// "Hacker", so these words are the computer's own, not the Options' levels.
+const char* const LevelNames[] = {QT_TRANSLATE_NOOP("CPlayer", "Easy"), QT_TRANSLATE_NOOP("CPlayer", "Normal"),
+                                  QT_TRANSLATE_NOOP("CPlayer", "Hard")};
 
 }  // namespace
 
@@ -58,9 +61,9 @@ void CPlayer::SetComputerName()
 {
     if (m_bHuman)
         return;
-    std::string name = English ? "Computer - " : "Компьютер - ";
+    std::string name = GameText("CPlayer", QT_TRANSLATE_NOOP("CPlayer", "Computer - "));
     if (Level >= 1 && Level <= 3)
-        name += English ? LevelNamesEnglish[Level - 1] : LevelNamesRussian[Level - 1];
+        name += GameText("CPlayer", LevelNames[Level - 1]);
     m_strName = name;
 }
 

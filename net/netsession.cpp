@@ -5,6 +5,7 @@
 #include "game/player.h"
 #include "net/cp1251.h"
 #include "net/fleetcheck.h"
+#include "game/texts.h"
 #include "store/settings.h"
 
 #include <algorithm>
@@ -199,7 +200,7 @@ ENetOutcome CNetSession::OnNetName(const NETMSG& rec)
     // Both machines record the game under this name; an empty one would
     // vanish from the table at the next start.
     if (bytes.empty())
-        bytes = Utf8ToWindows1251(English ? "Partner" : "Партнёр");
+        bytes = Utf8ToWindows1251(GameText("CNetSession", QT_TRANSLATE_NOOP("CNetSession", "Partner")));
     PlayerTwo.SetName(Windows1251ToUtf8(bytes));
     NameReceived = true;
     return ENetOutcome::SetUp;
@@ -233,8 +234,9 @@ ENetOutcome CNetSession::OpponentShot(int row, int col)
     return ENetOutcome::Lost;
 }
 
-const char* CNetSession::RefusalText() const
+std::string CNetSession::RefusalText() const
 {
-    return English ? "The partner's fleet breaks the rules of the game. The connection is closed."
-                   : "Флот партнёра не отвечает правилам игры. Соединение закрыто.";
+    return GameText("CNetSession",
+                    QT_TRANSLATE_NOOP("CNetSession",
+                                      "The partner's fleet breaks the rules of the game. The connection is closed."));
 }

@@ -74,7 +74,7 @@ public:
 
     ENetOutcome Receive(const NETMSG& rec);
     // Why a message was refused, in the current language.
-    const char* RefusalText() const;
+    std::string RefusalText() const;
 
     // Readiness of the coming game.
     bool LocalReady = false;

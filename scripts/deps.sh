@@ -7,9 +7,9 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev qt6-qpa-plugins
-  qt6-translations-l10n
+  qt6-translations-l10n qt6-l10n-tools qt6-tools-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-  fonts-liberation fonts-urw-base35
+  fonts-liberation fonts-urw-base35 fonts-wqy-microhei
   libbenchmark-dev
   clang libclang-rt-14-dev
   dpkg-dev desktop-file-utils appstream groff-base

@@ -13,7 +13,8 @@ unsigned int CompDelay = 0;
 std::string Name;
 std::string CurServer;
 std::vector<std::string> ServerList;
-unsigned char FirstRunEnglish = 0;
+std::string Language = "ru";
+std::string FirstRunLanguage = "ru";
 
 namespace {
 
@@ -42,12 +43,51 @@ unsigned char AsFlag(int value)
     return value != 0 ? 1 : 0;
 }
 
+const char* const RUSSIAN = "ru";
+const char* const ENGLISH = "en";
+constexpr int NOT_STORED = -2147483647 - 1;
+
+// A catalogue's name is a language code with perhaps a country ("pt_BR"); a
+// hand-edited value that could be no such name reads as English.
+bool IsLanguageName(const std::string& name)
+{
+    if (name.size() < 2 || name.size() > 8)
+        return false;
+    for (const char c : name) {
+        const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        if (!letter && c != '_')
+            return false;
+    }
+    return true;
+}
+
 } // namespace
+
+std::string GameLanguage()
+{
+    if (!English)
+        return RUSSIAN;
+    if (Language == RUSSIAN || !IsLanguageName(Language))
+        return ENGLISH;
+    return Language;
+}
+
+void ChooseLanguage(const std::string& language)
+{
+    Language = language;
+    English = AsFlag(language != RUSSIAN);
+}
 
 void LoadSettings()
 {
     Level = GetProfileInt(OPTIONS, "Level", 1);
-    English = AsFlag(GetProfileInt(OPTIONS, "English", FirstRunEnglish));
+    // A profile without `English` is a first run; one with it but without
+    // `Language` was written before other languages came, and means English.
+    const int storedEnglish = GetProfileInt(OPTIONS, "English", NOT_STORED);
+    const bool firstRun = storedEnglish == NOT_STORED;
+    English = firstRun ? AsFlag(FirstRunLanguage != RUSSIAN) : AsFlag(storedEnglish);
+    Language = GetProfileString(OPTIONS, "Language", firstRun ? FirstRunLanguage : ENGLISH);
+    Language = GameLanguage();
     Tradition = AsFlag(GetProfileInt(OPTIONS, "Tradition", 1));
     Sound = AsFlag(GetProfileInt(OPTIONS, "Sound", 1));
     CompDelay = StoredDelay(GetProfileInt(OPTIONS, "CompDelay", DEFAULT_DELAY));
@@ -68,6 +108,7 @@ void SaveSettings()
     const CProfileBatch batch;   // one write of the file instead of one per value
     WriteProfileInt(OPTIONS, "Level", Level);
     WriteProfileInt(OPTIONS, "English", AsFlag(English));
+    WriteProfileString(OPTIONS, "Language", GameLanguage());
     WriteProfileInt(OPTIONS, "Tradition", AsFlag(Tradition));
     WriteProfileInt(OPTIONS, "Sound", AsFlag(Sound));
     WriteProfileInt(OPTIONS, "CompDelay", static_cast<int>(CompDelay));

@@ -1,7 +1,6 @@
 #include "ui/aboutdlg.h"
 
 #include "game/resources.h"
-#include "store/settings.h"
 #include "ui/dialogids.h"
 #include "ui/dlgunits.h"
 #include "ui/mediaplayer.h"
@@ -15,34 +14,14 @@
 
 namespace {
 
-const char* const CREDIT_EN =
-    "Tidebolt 1.0\n"
-    "\n"
-    "Orvex software, 2025\u20132026\n"
-    "\n"
-    "Petrozavodsk, Petrozavodsk State University, group 22405\n"
-    "\n"
-    "Made with C++ and Qt 6";
-
-const char* const CREDIT_RU =
-    "Tidebolt 1.0\n"
-    "\n"
-    "Orvex software, 2025\u20132026\n"
-    "\n"
-    "Петрозаводск, Петрозаводский государственный университет, группа 22405\n"
-    "\n"
-    "Сделано на C++ и Qt 6";
-
-const char* const AUTHOR_EN = "Andrei Sokolov";
-const char* const AUTHOR_RU = "Андрей Соколов";
+// The program's name and the years are the same in every language.
+const char* const CREDIT_HEAD = "Tidebolt 1.0\n\nOrvex software, 2025\u20132026\n\n";
 
 } // namespace
 
 CAboutDlg::CAboutDlg(QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("About Tidebolt"));
-
     m_credit = new QLabel(this);
     m_credit->setObjectName(QStringLiteral("IDC_CREDIT"));
     m_credit->setTextFormat(Qt::PlainText);
@@ -50,7 +29,7 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     m_credit->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_credit->setFixedWidth(DluX(129));
 
-    m_btnOK = new QPushButton(QStringLiteral("OK"), this);
+    m_btnOK = new QPushButton(this);
     m_btnOK->setObjectName(QStringLiteral("IDOK"));
     m_btnOK->setDefault(true);
     m_btnOK->setFixedWidth(DluX(50));
@@ -88,6 +67,7 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     grid->addWidget(m_player, 2, 0, 1, 2, Qt::AlignLeft);
     grid->setSizeConstraint(QLayout::SetFixedSize);
     grid->setColumnMinimumWidth(1, DluX(50));
+    SetTexts();
 }
 
 int CAboutDlg::DoModal()
@@ -98,15 +78,24 @@ int CAboutDlg::DoModal()
 void CAboutDlg::OnInitDialog()
 {
     m_bInitDone = true;
-    if (English) {
-        setWindowTitle(QStringLiteral("About Tidebolt"));
-        m_author->setText(QString::fromUtf8(AUTHOR_EN));
-        m_credit->setText(QString::fromUtf8(CREDIT_EN));
-    } else {
-        setWindowTitle(QStringLiteral("Про автора"));
-        m_author->setText(QString::fromUtf8(AUTHOR_RU));
-        m_credit->setText(QString::fromUtf8(CREDIT_RU));
-    }
+    SetTexts();
+}
+
+void CAboutDlg::SetTexts()
+{
+    setWindowTitle(tr("About Tidebolt"));
+    m_btnOK->setText(tr("OK"));
+    m_author->setText(tr("Andrei Sokolov"));
+    m_credit->setText(QString::fromUtf8(CREDIT_HEAD)
+                      + tr("Petrozavodsk, Petrozavodsk State University, group 22405") + QStringLiteral("\n\n")
+                      + tr("Made with C++ and Qt 6"));
+}
+
+void CAboutDlg::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        SetTexts();
+    QDialog::changeEvent(event);
 }
 
 void CAboutDlg::showEvent(QShowEvent* event)

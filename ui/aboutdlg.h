@@ -24,7 +24,10 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void SetTexts();
+
     bool m_bInitDone = false;
 };

@@ -12,7 +12,8 @@
 #include "ui/boardview.h"
 #include "ui/optionsdlg.h"
 #include "ui/pictures.h"
-#include "ui/qtlanguage.h"
+#include "ui/language.h"
+#include "ui/messagebox.h"
 #include "ui/scoresdlg.h"
 
 #include <QCloseEvent>
@@ -144,7 +145,7 @@ void CGameDlg::BuildMenu(bool english)
 
 void CGameDlg::SetLanguage(bool english)
 {
-    UseQtTranslations(english);
+    UseLanguage(english);
     BuildMenu(english);
     RetranslateChat();
     UpdateModeUI();
@@ -286,9 +287,7 @@ void CGameDlg::ConfirmExit()
 void CGameDlg::ShowHelp()
 {
     Busy.Hold();
-    QMessageBox box(QMessageBox::NoIcon, English ? "Help" : "Помощь",
-                    QString::fromUtf8(English ? kHelpEnglish : kHelpRussian), QMessageBox::Ok, this);
-    box.exec();
+    ShowHelpBox(this, English ? "Help" : "Помощь", QString::fromUtf8(English ? kHelpEnglish : kHelpRussian));
     Busy.Release();
     Redraw();
 }
@@ -303,14 +302,14 @@ void CGameDlg::ShowAbout()
 void CGameDlg::ShowOptions()
 {
     Busy.Hold();
-    const unsigned char englishBefore = English;
+    const std::string languageBefore = GameLanguage();
     const unsigned char traditionBefore = Tradition;
     COptionsDlg dlg(this);
     // A client's games are opened by its server: changing the rule or the
     // level there cannot begin one.
     dlg.m_bMayRestart = !m_session->IsActive() || m_session->MayOpen();
     if (dlg.DoModal() == IDOK) {
-        if (English != englishBefore)
+        if (GameLanguage() != languageBefore)
             SetLanguage(English != 0);
         ApplyOptions(dlg.m_bNewGame != 0, traditionBefore);
     }

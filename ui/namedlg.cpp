@@ -3,21 +3,20 @@
 #include "game/player.h"
 #include "net/cp1251.h"
 #include "store/records.h"
-#include "store/settings.h"
 #include "ui/dialogids.h"
 #include "ui/dlgunits.h"
+#include "ui/messagebox.h"
 #include "ui/placeshipsdlg.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 
 CNameDlg::CNameDlg(QWidget* parent)
     : QDialog(parent)
 {
-    m_btnOK = new QPushButton(QStringLiteral("OK"), this);
+    m_btnOK = new QPushButton(this);
     m_btnOK->setObjectName(QStringLiteral("IDOK"));
     m_btnOK->setDefault(true);
     m_btnOK->setMinimumWidth(DluX(50));
@@ -66,13 +65,7 @@ int CNameDlg::DoModal()
 void CNameDlg::OnInitDialog()
 {
     m_bInitDone = true;
-    if (English) {
-        setWindowTitle(QStringLiteral("Enter your name"));
-        m_btnPutShips->setText(QStringLiteral("Put the ships"));
-    } else {
-        setWindowTitle(QStringLiteral("Введите ваше имя"));
-        m_btnPutShips->setText(QStringLiteral("Ростановка кораблей"));
-    }
+    SetTexts();
     m_combo->clear();
     if (m_pRecords) {
         for (int i = 0; i < m_pRecords->GetCount(); ++i)
@@ -81,9 +74,23 @@ void CNameDlg::OnInitDialog()
     // Filling the list picks its first entry; the field shows the current name.
     m_combo->setCurrentIndex(-1);
     m_combo->setEditText(QString::fromStdString(m_strName));
-    // The hint exists only in Russian and reads the same in both languages.
-    m_btnOK->setToolTip(QStringLiteral("Начать игру"));
     m_bPlacedByHand = 0;
+}
+
+void CNameDlg::SetTexts()
+{
+    setWindowTitle(tr("Enter your name"));
+    m_btnOK->setText(tr("OK"));
+    m_btnPutShips->setText(tr("Put the ships"));
+    // The hint was written only in Russian and reads so in English too.
+    m_btnOK->setToolTip(tr("Начать игру"));
+}
+
+void CNameDlg::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        SetTexts();
+    QDialog::changeEvent(event);
 }
 
 void CNameDlg::showEvent(QShowEvent* event)
@@ -103,7 +110,7 @@ void CNameDlg::OnPutShips()
 
 void CNameDlg::Refuse(const QString& message)
 {
-    QMessageBox::warning(this, QStringLiteral("Tidebolt"), message);
+    ShowMessage(this, QMessageBox::Warning, message);
     m_combo->setFocus(Qt::OtherFocusReason);
     if (m_combo->lineEdit())
         m_combo->lineEdit()->selectAll();
@@ -113,7 +120,7 @@ void CNameDlg::OnOK()
 {
     const QString text = m_combo->currentText();
     if (text.toUcs4().size() > MAX_NAME_CHARS) {
-        Refuse(QStringLiteral("Please enter no more than %1 characters.").arg(MAX_NAME_CHARS));
+        Refuse(tr("Please enter no more than %1 characters.").arg(MAX_NAME_CHARS));
         return;
     }
     m_strName = text.toStdString();
@@ -124,11 +131,8 @@ void CNameDlg::OnOK()
     // The name travels to a network partner as Windows-1251 bytes and must
     // arrive as typed.
     if (!IsWindows1251Text(m_strName)) {
-        Refuse(English
-                   ? QStringLiteral("The name contains characters that cannot be used. "
-                                    "Please use Latin or Cyrillic letters, digits and ordinary signs.")
-                   : QStringLiteral("Имя содержит символы, которые нельзя использовать. "
-                                    "Используйте латинские или русские буквы, цифры и обычные знаки."));
+        Refuse(tr("The name contains characters that cannot be used. "
+                  "Please use Latin or Cyrillic letters, digits and ordinary signs."));
         return;
     }
     if (m_pName)

@@ -37,8 +37,10 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void Refuse(const QString& message);
+    void SetTexts();
     bool m_bInitDone = false;
 };

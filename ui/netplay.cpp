@@ -59,7 +59,7 @@ void CGameDlg::OnNetMessage(const NETMSG& rec)
         NewGame();
         return;
     case ENetOutcome::Refused:
-        ShowNetBox(this, QMessageBox::Warning, m_session->RefusalText(), m_session->RefusalText());
+        ShowNetBox(this, QMessageBox::Warning, m_session->RefusalText().c_str(), m_session->RefusalText().c_str());
         EndNetPlay();
         return;
     }

@@ -5,16 +5,17 @@
 #include "store/settings.h"
 #include "ui/dialogids.h"
 #include "ui/dlgunits.h"
+#include "ui/language.h"
+#include "ui/messagebox.h"
 #include "ui/pictures.h"
-#include "ui/qtlanguage.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
@@ -101,6 +102,12 @@ COptionsDlg::COptionsDlg(QWidget* parent)
     m_languageGroup = new QButtonGroup(this);
     m_languageGroup->addButton(m_radRussian, 0);
     m_languageGroup->addButton(m_radEnglish, 1);
+    // Any language there is a catalogue for; the two buttons stay, English
+    // standing for every language but Russian.
+    m_cmbLanguage = new QComboBox(m_grpLanguage);
+    m_cmbLanguage->setObjectName(QStringLiteral("IDC_LANGUAGE"));
+    for (const QString& language : GameLanguages())
+        m_cmbLanguage->addItem(LanguageName(language), language);
     m_stcFlag = new QLabel(m_grpLanguage);
     m_stcFlag->setFixedSize(DluX(21), DluY(20));
     m_stcFlag->setAlignment(Qt::AlignCenter);
@@ -121,6 +128,7 @@ COptionsDlg::COptionsDlg(QWidget* parent)
     auto* languageButtons = new QVBoxLayout;
     languageButtons->addWidget(m_radRussian);
     languageButtons->addWidget(m_radEnglish);
+    languageButtons->addWidget(m_cmbLanguage);
     auto* languageLayout = new QHBoxLayout(m_grpLanguage);
     languageLayout->setContentsMargins(DluX(14), DluY(5), DluX(14), DluY(5));
     languageLayout->addLayout(languageButtons);
@@ -164,12 +172,33 @@ COptionsDlg::COptionsDlg(QWidget* parent)
     setTabOrder(m_chkTradition, m_chkShowCount);
     setTabOrder(m_chkShowCount, m_chkSound);
     setTabOrder(m_chkSound, m_radRussian);
-    setTabOrder(m_radRussian, m_edtDelay);
+    setTabOrder(m_radRussian, m_cmbLanguage);
+    setTabOrder(m_cmbLanguage, m_edtDelay);
 
     connect(m_btnOK, &QPushButton::clicked, this, &COptionsDlg::OnOK);
     connect(m_btnCancel, &QPushButton::clicked, this, &COptionsDlg::reject);
     connect(m_radRussian, &QRadioButton::clicked, this, &COptionsDlg::SetRussianTexts);
     connect(m_radEnglish, &QRadioButton::clicked, this, &COptionsDlg::SetEnglishTexts);
+    connect(m_radRussian, &QRadioButton::clicked, this, [this] { ShowLanguage(QStringLiteral("ru")); });
+    connect(m_radEnglish, &QRadioButton::clicked, this, [this] {
+        // Back to the language other than Russian chosen last, English at first.
+        ShowLanguage(m_strOtherLanguage);
+    });
+    connect(m_cmbLanguage, &QComboBox::activated, this, [this](int index) {
+        const QString language = m_cmbLanguage->itemData(index).toString();
+        const bool russian = language == QLatin1String("ru");
+        (russian ? m_radRussian : m_radEnglish)->setChecked(true);
+        m_nLanguage = russian ? 0 : 1;
+        ShowLanguage(language);
+        SetTexts(!russian);
+    });
+}
+
+void COptionsDlg::ShowLanguage(const QString& language)
+{
+    if (language != QLatin1String("ru"))
+        m_strOtherLanguage = language;
+    m_cmbLanguage->setCurrentIndex(m_cmbLanguage->findData(language));
 }
 
 int COptionsDlg::DoModal()
@@ -192,6 +221,8 @@ void COptionsDlg::OnInitDialog()
     m_bSound = Sound;
     m_bTradition = Tradition;
     m_nLanguage = English;
+    m_strOtherLanguage = QStringLiteral("en");
+    ShowLanguage(QString::fromStdString(GameLanguage()));
     // Any level outside the three checks no button (and cannot overflow).
     m_nLevel = Level >= 1 && Level <= 3 ? Level - 1 : -1;
     m_nDelay = CompDelay;
@@ -284,7 +315,7 @@ bool COptionsDlg::ReadDelay()
 
 void COptionsDlg::RefuseDelay(const QString& message)
 {
-    QMessageBox::warning(this, QStringLiteral("Tidebolt"), message);
+    ShowMessage(this, QMessageBox::Warning, message);
     m_edtDelay->setFocus(Qt::OtherFocusReason);
     m_edtDelay->selectAll();
 }
@@ -301,11 +332,11 @@ bool COptionsDlg::ConfirmNewGame()
 {
     // Asked in the language the buttons now select, Yes and No included.
     const bool english = m_nLanguage == 1;
-    UseQtTranslations(english);
-    const auto answer = QMessageBox::question(this, QStringLiteral("Tidebolt"),
-                                              QString::fromUtf8(english ? NEW_GAME_ENGLISH : NEW_GAME_RUSSIAN),
-                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    UseQtTranslations(English != 0);
+    UseLanguage(english ? m_strOtherLanguage : QStringLiteral("ru"));
+    const auto answer = ShowMessage(this, QMessageBox::Question,
+                                    QString::fromUtf8(english ? NEW_GAME_ENGLISH : NEW_GAME_RUSSIAN),
+                                    QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    UseLanguage(English != 0);
     return answer == QMessageBox::Yes;
 }
 
@@ -322,7 +353,7 @@ void COptionsDlg::OnOK()
     Tradition = m_bTradition ? 1 : 0;
     ShowShipCount = m_bShowCount ? 1 : 0;
     Sound = m_bSound ? 1 : 0;
-    English = m_nLanguage != 0 ? 1 : 0;
+    ChooseLanguage(m_nLanguage != 0 ? m_strOtherLanguage.toStdString() : "ru");
     CompDelay = m_nDelay;
     QDialog::accept();
 }

@@ -5,6 +5,7 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -30,7 +31,8 @@ public:
     int m_bTradition = 0;
     int m_bShowCount = 0;
     int m_bSound = 0;
-    int m_nLanguage = 0;       // 0 Russian, 1 English, -1 none
+    int m_nLanguage = 0;       // 0 Russian, 1 English or another language, -1 none
+    QString m_strOtherLanguage;  // the one English stands for
     unsigned int m_nDelay = 0;
     unsigned char m_bNewGame = 0;
     // Whether a change of the rule or the level may begin a new game here.
@@ -49,6 +51,7 @@ public:
     QGroupBox* m_grpLanguage = nullptr;
     QRadioButton* m_radRussian = nullptr;
     QRadioButton* m_radEnglish = nullptr;
+    QComboBox* m_cmbLanguage = nullptr;
     QLabel* m_stcNote = nullptr;
     QLineEdit* m_edtDelay = nullptr;
     QLabel* m_stcDelay = nullptr;
@@ -61,6 +64,8 @@ protected:
 
 private:
     void SetTexts(bool english);
+    // Shows `language` in the list; one other than Russian is what English stands for.
+    void ShowLanguage(const QString& language);
     // The size the dialog needs with the texts of one language.
     QSize SizeFor(bool english);
     // Fields to controls (false) or controls to fields with validation (true).

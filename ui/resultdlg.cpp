@@ -20,7 +20,7 @@ CResultDlg::CResultDlg(QWidget* parent, int pictureId)
     m_picture = new QLabel(this);
     m_picture->setPixmap(Picture(pictureId));
 
-    m_btnOK = new QPushButton(QStringLiteral("OK"), this);
+    m_btnOK = new QPushButton(tr("OK"), this);
     m_btnOK->setObjectName(QStringLiteral("IDOK"));
     m_btnOK->setMinimumWidth(DluX(50));
     m_btnOK->setDefault(true);

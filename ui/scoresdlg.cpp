@@ -3,10 +3,10 @@
 #include "store/records.h"
 #include "store/settings.h"
 #include "ui/dlgunits.h"
+#include "ui/messagebox.h"
 
 #include <QGridLayout>
 #include <QHeaderView>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -18,20 +18,21 @@ namespace {
 constexpr int COLUMNS = 5;
 constexpr int NAME_COLUMN = 1;
 
+// The widths are the templates' least; a column grows to what its heading
+// and cells need in any language.
 struct Column {
-    const char* english;
-    const char* russian;
+    const char* heading;
     int englishWidth;
     int russianWidth;
     Qt::Alignment alignment;
 };
 
 constexpr Column COLUMN_TABLE[COLUMNS] = {
-    {"№", "№", 30, 30, Qt::AlignRight},
-    {"Name", "Имя", 160, 160, Qt::AlignLeft},
-    {"Win", "Побед", 60, 50, Qt::AlignLeft},
-    {"Lose", "Поражений", 60, 70, Qt::AlignLeft},
-    {"Score", "Очки", 60, 60, Qt::AlignLeft},
+    {QT_TRANSLATE_NOOP("CScoresDlg", "№"), 30, 30, Qt::AlignRight},
+    {QT_TRANSLATE_NOOP("CScoresDlg", "Name"), 160, 160, Qt::AlignLeft},
+    {QT_TRANSLATE_NOOP("CScoresDlg", "Win"), 60, 50, Qt::AlignLeft},
+    {QT_TRANSLATE_NOOP("CScoresDlg", "Lose"), 60, 70, Qt::AlignLeft},
+    {QT_TRANSLATE_NOOP("CScoresDlg", "Score"), 60, 60, Qt::AlignLeft},
 };
 
 const QColor TEXT_COLOUR(0, 0, 200);
@@ -47,11 +48,11 @@ CScoresDlg::CScoresDlg(QWidget* parent, CRecordTable* records)
     setModal(false);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
-    m_btnOK = new QPushButton(QStringLiteral("OK"), this);
+    m_btnOK = new QPushButton(this);
     m_btnOK->setDefault(true);
     m_btnOK->setMinimumWidth(DluX(50));
     m_list = new QTreeWidget(this);
-    m_btnDelete = new QPushButton(QStringLiteral("Delete"), this);
+    m_btnDelete = new QPushButton(this);
     m_btnDelete->setMinimumWidth(DluX(50));
 
     m_list->setColumnCount(COLUMNS);
@@ -102,13 +103,25 @@ void CScoresDlg::SetRecords(CRecordTable* records)
 
 void CScoresDlg::OnInitDialog()
 {
-    if (English) {
-        setWindowTitle(QStringLiteral("Top 10"));
-    } else {
-        m_btnDelete->setText(QString::fromUtf8("Удалить"));
-        setWindowTitle(QString::fromUtf8("Лучшая десятка"));
-    }
+    SetTexts();
     m_btnDelete->setEnabled(false);
+}
+
+void CScoresDlg::SetTexts()
+{
+    setWindowTitle(tr("Top 10"));
+    m_btnOK->setText(tr("OK"));
+    m_btnDelete->setText(tr("Delete"));
+}
+
+void CScoresDlg::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange && m_list) {
+        SetTexts();
+        InsertColumns();
+        FitList();
+    }
+    QDialog::changeEvent(event);
 }
 
 void CScoresDlg::InsertColumns()
@@ -116,7 +129,7 @@ void CScoresDlg::InsertColumns()
     QTreeWidgetItem* heading = m_list->headerItem();
     for (int c = 0; c < COLUMNS; ++c) {
         const Column& column = COLUMN_TABLE[c];
-        heading->setText(c, QString::fromUtf8(English ? column.english : column.russian));
+        heading->setText(c, tr(column.heading));
         heading->setTextAlignment(c, column.alignment | Qt::AlignVCenter);
     }
 }
@@ -129,7 +142,7 @@ void CScoresDlg::FitList()
     // font, without a scroll bar.
     int width = 0;
     for (int c = 0; c < COLUMNS; ++c) {
-        const int templateWidth = English ? COLUMN_TABLE[c].englishWidth : COLUMN_TABLE[c].russianWidth;
+        const int templateWidth = GameLanguage() == "ru" ? COLUMN_TABLE[c].russianWidth : COLUMN_TABLE[c].englishWidth;
         m_list->resizeColumnToContents(c);
         m_list->setColumnWidth(c, std::max(templateWidth, m_list->columnWidth(c)));
         width += m_list->columnWidth(c);
@@ -200,11 +213,9 @@ void CScoresDlg::OnClickList()
 
 bool CScoresDlg::ConfirmDelete(const QString& name)
 {
-    const QString question = English
-        ? QStringLiteral("Delete the player \"%1\" from the table of records?").arg(name)
-        : QString::fromUtf8("Удалить игрока \"%1\" из таблицы рекордов?").arg(name);
-    const auto answer = QMessageBox::question(this, QStringLiteral("Tidebolt"), question,
-                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    const auto answer = ShowMessage(this, QMessageBox::Question,
+                                    tr("Delete the player \"%1\" from the table of records?").arg(name),
+                                    QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     return answer == QMessageBox::Yes;
 }
 

@@ -30,7 +30,11 @@ public:
     QPushButton* m_btnDelete = nullptr;
     QTreeWidget* m_list = nullptr;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void SetTexts();
     void InsertColumns();
     void InsertRows();
     void FitList();

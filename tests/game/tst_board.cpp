@@ -65,24 +65,19 @@ private slots:
     {
         QTest::addColumn<bool>("human");
         QTest::addColumn<int>("level");
-        QTest::addColumn<bool>("english");
         QTest::addColumn<QString>("name");
-        QTest::newRow("the human keeps their name") << true << 2 << false << "previous game";
-        QTest::newRow("easy, English") << false << 1 << true << "Computer - Easy";
-        QTest::newRow("normal, English") << false << 2 << true << "Computer - Normal";
-        QTest::newRow("hard, English") << false << 3 << true << "Computer - Hard";
-        QTest::newRow("easy, Russian") << false << 1 << false << "Компьютер - Ламер";
-        QTest::newRow("normal, Russian") << false << 2 << false << "Компьютер - Юзер";
-        QTest::newRow("hard, Russian") << false << 3 << false << "Компьютер - Хакер";
-        QTest::newRow("unknown level") << false << 7 << true << "Computer - ";
+        // The other languages' names come from the catalogue (tst_catalogue).
+        QTest::newRow("the human keeps their name") << true << 2 << "previous game";
+        QTest::newRow("easy") << false << 1 << "Computer - Easy";
+        QTest::newRow("normal") << false << 2 << "Computer - Normal";
+        QTest::newRow("hard") << false << 3 << "Computer - Hard";
+        QTest::newRow("unknown level") << false << 7 << "Computer - ";
     }
     void computerIsNamedAfterItsLevel()
     {
         QFETCH(bool, human);
         QFETCH(int, level);
-        QFETCH(bool, english);
         Level = level;
-        English = english;
         CPlayer player(human);
         player.SetName("previous game");
         player.SetComputerName();

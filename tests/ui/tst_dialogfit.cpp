@@ -1,9 +1,11 @@
-// Every dialog at the desktop fonts players use, in both languages: no text
+// Every dialog at the desktop fonts players use, in every language: no text
 // cut, no column narrower than its contents, no row of the scores hidden.
 #include "net/qt/netconnection.h"
 #include "store/records.h"
 #include "store/settings.h"
 #include "ui/aboutdlg.h"
+#include "ui/language.h"
+#include "ui/messagebox.h"
 #include "ui/namedlg.h"
 #include "ui/netdlg.h"
 #include "ui/optionsdlg.h"
@@ -11,6 +13,9 @@
 #include "ui/resultdlg.h"
 #include "ui/scoresdlg.h"
 
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QXmlStreamReader>
 #include <QtTest>
 #include <QtWidgets>
 
@@ -179,6 +184,43 @@ std::unique_ptr<QDialog> Open(const QString& dialog)
     return dlg;
 }
 
+// The help's source text, as the catalogue holds it.
+QString HelpSource()
+{
+    QFile file(QStringLiteral(I18N_DIR "/tidebolt_en.ts"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != QLatin1String("source"))
+            continue;
+        const QString source = xml.readElementText();
+        if (source.startsWith(QStringLiteral("Game->New game")))
+            return source;
+    }
+    return {};
+}
+
+// What the help box cannot show as laid out: a cell of its table wrapping
+// onto a second line, or the table larger than its label.
+QString HelpCuts(const QLabel* label)
+{
+    QTextDocument document;
+    document.setDocumentMargin(0);  // as a label lays out its text
+    document.setDefaultFont(label->font());
+    document.setHtml(label->text());
+    document.setTextWidth(label->contentsRect().width());
+    QStringList cut;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (block.layout()->lineCount() > 1)
+            cut << QStringLiteral("\"%1\" wraps").arg(block.text());
+    }
+    const QSize needed = document.size().toSize();
+    if (needed.height() > label->contentsRect().height())
+        cut << QStringLiteral("%1 px of text in %2 px").arg(needed.height()).arg(label->contentsRect().height());
+    return cut.join(QStringLiteral("; "));
+}
+
 } // namespace
 
 class TestDialogFit : public QObject {
@@ -187,31 +229,70 @@ private slots:
     void everyTextShowsWhole_data()
     {
         QTest::addColumn<int>("points");
-        QTest::addColumn<int>("english");
+        QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("dialog");
-        const char* const dialogs[] = {"placement", "name", "options", "scores", "win", "lose",
-                                       "about", "network", "network, client"};
+        // These take every text from the catalogues, so every catalogue is tried.
+        const char* const translated[] = {"name", "scores", "win", "lose", "about"};
+        // These still choose between the two languages themselves.
+        const char* const twoLanguages[] = {"placement", "options", "network", "network, client"};
+        const QStringList both = {QStringLiteral("ru"), QStringLiteral("en")};
         for (const int points : {9, 10, 11, 12}) {
-            for (const int english : {0, 1}) {
-                for (const char* dialog : dialogs)
-                    QTest::addRow("%s, %d pt, %s", dialog, points, english ? "English" : "Russian")
-                        << points << english << QString::fromLatin1(dialog);
+            for (const QString& language : GameLanguages()) {
+                for (const char* dialog : translated)
+                    QTest::addRow("%s, %d pt, %s", dialog, points, qPrintable(language))
+                        << points << language << QString::fromLatin1(dialog);
+            }
+            for (const QString& language : both) {
+                for (const char* dialog : twoLanguages)
+                    QTest::addRow("%s, %d pt, %s", dialog, points, qPrintable(language))
+                        << points << language << QString::fromLatin1(dialog);
             }
         }
     }
     void everyTextShowsWhole()
     {
         QFETCH(int, points);
-        QFETCH(int, english);
+        QFETCH(QString, language);
         QFETCH(QString, dialog);
         QFont font = QApplication::font();
         font.setPointSize(points);
         QApplication::setFont(font);
-        English = static_cast<unsigned char>(english);
+        ChooseLanguage(language.toStdString());
+        UseLanguage(language);
         const std::unique_ptr<QDialog> dlg = Open(dialog);
         dlg->show();
         QVERIFY(QTest::qWaitForWindowExposed(dlg.get()));
         QCOMPARE(Cuts(dlg.get()).join(QStringLiteral("; ")), QString());
+    }
+
+    // The help's two columns stay side by side, no description wrapping,
+    // at the larger fonts where a message box's width runs short first.
+    void helpKeepsItsColumns_data()
+    {
+        QTest::addColumn<int>("points");
+        QTest::addColumn<QString>("language");
+        for (const int points : {11, 12}) {
+            for (const QString& language : GameLanguages())
+                QTest::addRow("%d pt, %s", points, qPrintable(language)) << points << language;
+        }
+    }
+    void helpKeepsItsColumns()
+    {
+        QFETCH(int, points);
+        QFETCH(QString, language);
+        static const QString source = HelpSource();
+        QVERIFY(!source.isEmpty());
+        QFont font = QApplication::font();
+        font.setPointSize(points);
+        QApplication::setFont(font);
+        UseLanguage(language);
+        const QString help = QCoreApplication::translate("CGameDlg", source.toUtf8());
+        const auto box = HelpBox(nullptr, QStringLiteral("Help"), help);
+        box->show();
+        QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+        const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        QVERIFY(label);
+        QCOMPARE(HelpCuts(label), QString());
     }
 };
 

@@ -5,6 +5,7 @@
 #include "store/settings.h"
 #include "support/modal.h"
 #include "ui/dialogids.h"
+#include "ui/language.h"
 #include "ui/namedlg.h"
 #include "ui/placeshipsdlg.h"
 
@@ -41,7 +42,7 @@ QString Run(std::function<void(CNameDlg*)> act, int& result)
 class TestNameDlg : public QObject {
     Q_OBJECT
 private slots:
-    void init() { English = 1; }
+    void init() { English = 1, UseLanguage(true); }
 
     void nameIsCheckedOnOK_data()
     {

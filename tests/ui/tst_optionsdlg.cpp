@@ -31,12 +31,18 @@ QList<QAbstractButton*> Buttons(const COptionsDlg& dlg)
 }
 const QStringList NAMES = {"easy", "normal", "hard", "tradition", "count", "sound", "russian", "english"};
 
-// Plays the player's actions, comma-separated: a button by its name, or "delay N".
+// Plays the player's actions, comma-separated: a button by its name,
+// "delay N", or "pick L" for a language of the list.
 void Do(COptionsDlg& dlg, const QString& actions)
 {
     for (const QString& action : actions.split(',', Qt::SkipEmptyParts)) {
         if (NAMES.contains(action))
             Click(Buttons(dlg)[NAMES.indexOf(action)]);
+        if (action.startsWith("pick")) {
+            const int index = dlg.m_cmbLanguage->findData(action.mid(5));
+            dlg.m_cmbLanguage->setCurrentIndex(index);
+            emit dlg.m_cmbLanguage->activated(index);  // as a choice from its popup
+        }
         if (!action.startsWith("delay"))
             continue;
         dlg.m_edtDelay->selectAll();
@@ -79,7 +85,46 @@ class TestOptionsDlg : public QObject {
     Q_OBJECT
 private slots:
     // A first run: Russian, Easy, every box checked, 200 ms.
-    void init() { Level = 1, English = 0, Tradition = 1, Sound = 1, ShowShipCount = 1, CompDelay = 200, GameInProgress = 0; }
+    void init()
+    {
+        Level = 1, English = 0, Tradition = 1, Sound = 1, ShowShipCount = 1, CompDelay = 200, GameInProgress = 0;
+        Language = "ru";
+    }
+
+    // The list offers every language; the two buttons say whether it is
+    // Russian, and English brings back the other language chosen last.
+    void languageListAndButtonsAgree_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("actions");
+        QTest::addColumn<QString>("shown");   // Русский and English (x checked), the list
+        QTest::addColumn<QString>("saved");   // English and Language after OK
+        QTest::newRow("German picked on a Russian game") << "ru" << "pick de" << "-x de" << "1 de";
+        QTest::newRow("German, then Русский") << "ru" << "pick de,russian" << "x- ru" << "0 ru";
+        QTest::newRow("German, Русский, English again: German") << "ru" << "pick de,russian,english" << "-x de" << "1 de";
+        QTest::newRow("English button on a Russian game") << "ru" << "english" << "-x en" << "1 en";
+        QTest::newRow("a Polish game opens on Polish") << "pl" << "" << "-x pl" << "1 pl";
+        QTest::newRow("Russian picked from the list on a Polish game") << "pl" << "pick ru" << "x- ru" << "0 ru";
+        QTest::newRow("Polish, Русский, English: Polish again") << "pl" << "russian,english" << "-x pl" << "1 pl";
+    }
+    void languageListAndButtonsAgree()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, actions);
+        ChooseLanguage(stored.toStdString());
+        COptionsDlg dlg;
+        QString shown;
+        QTimer::singleShot(0, &dlg, [&] {
+            Do(dlg, actions);
+            shown = QStringLiteral("%1%2 %3").arg(dlg.m_radRussian->isChecked() ? 'x' : '-')
+                        .arg(dlg.m_radEnglish->isChecked() ? 'x' : '-')
+                        .arg(dlg.m_cmbLanguage->currentData().toString());
+            Click(dlg.m_btnOK);
+        });
+        QCOMPARE(dlg.DoModal(), int(IDOK));
+        QTEST(shown, "shown");
+        QTEST(QStringLiteral("%1 %2").arg(English).arg(QString::fromStdString(GameLanguage())), "saved");
+    }
 
     // On opening, then relabelled by the language buttons, then Cancel.
     void opensShowingTheSettingsAndCancelKeepsThem_data()

@@ -3,6 +3,7 @@
 #include "support/modal.h"
 #include "ui/aboutdlg.h"
 #include "ui/dialogids.h"
+#include "ui/language.h"
 #include "ui/resultdlg.h"
 #include "ui/splashdlg.h"
 
@@ -58,6 +59,7 @@ private slots:
         QFETCH(bool, click);
         QFETCH(int, english);
         English = static_cast<unsigned char>(english);
+        UseLanguage(english != 0);
         std::unique_ptr<QDialog> dlg;
         const std::function<int()> doModal = window == "splash" ? Make<CSplashDlg>(dlg)
             : window == "win"                                   ? Make<CWinDlg>(dlg)

@@ -3,6 +3,7 @@
 #include "store/settings.h"
 #include "store/tempprofile.h"
 #include "support/modal.h"
+#include "ui/language.h"
 #include "ui/scoresdlg.h"
 
 #include <QHeaderView>
@@ -53,7 +54,7 @@ void ClickRow(CScoresDlg& dlg, int row)
 class TestScoresDlg : public QObject {
     Q_OBJECT
 private slots:
-    void init() { English = 1; }
+    void init() { English = 1, UseLanguage(true); }
 
     void rowsShowTheTable_data()
     {
@@ -88,6 +89,7 @@ private slots:
     {
         QFETCH(int, english);
         English = english;
+        UseLanguage(english != 0);
         CRecordTable table;
         table.AddWin("Zed", 3);
         table.AddWin("Amy", 2);
