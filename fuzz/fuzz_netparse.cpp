@@ -1,11 +1,14 @@
-// The wire parse against whatever a peer may send, cut into reads anywhere.
+// The wire parse against whatever a peer may send, cut into reads anywhere,
+// the extensions and what the chat makes of their lines included.
 //
 // Input: one byte n (taken modulo 16), then n read lengths, then the stream.
 // The lengths are used in turn, over and over, to cut the stream into reads;
 // a length of 0 is an empty read. With n = 0 the stream arrives in one read.
 
 #include "fuzz/fuzzcheck.h"
+#include "net/netchat.h"
 #include "net/netmsg.h"
+#include "net/utf8.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -37,15 +40,38 @@ void CheckRecords(const std::vector<NETMSG>& records, std::size_t from)
     }
 }
 
+bool SameExtension(const CNetExtMsg& a, const CNetExtMsg& b)
+{
+    return a.kind == b.kind && a.body == b.body;
+}
+
+// A chat line shown is valid UTF-8, within its length, without controls.
+void CheckChatLine(const std::string& body)
+{
+    const std::string text = ChatText(body);
+    std::size_t chars = 0;
+    for (std::size_t pos = 0; pos < text.size(); ++chars) {
+        const std::uint32_t cp = NextCodePoint(text, pos);
+        FUZZ_CHECK(cp != UTF8_BAD && cp >= 0x20 && (cp < 0x7F || cp > 0x9F));
+    }
+    FUZZ_CHECK(chars <= CHAT_MAX_CHARS);
+}
+
 // Feeds one read and checks what every read must leave behind.
 NetParseResult FeedChecked(CNetParser& parser, const unsigned char* bytes, std::size_t count,
-                           std::vector<NETMSG>& records)
+                           std::vector<NETMSG>& records, std::vector<CNetExtMsg>& ext)
 {
     const std::size_t before = records.size();
-    const NetParseResult result = parser.Feed(bytes, count, records);
+    const std::size_t extBefore = ext.size();
+    const NetParseResult result = parser.Feed(bytes, count, records, &ext);
     CheckRecords(records, before);
-    // Only the unfinished last message may wait, and none is as long as a record's body.
-    FUZZ_CHECK(parser.Pending() < NETMSG_DATA);
+    for (std::size_t i = extBefore; i < ext.size(); ++i) {
+        FUZZ_CHECK(ext[i].body.size() <= NET_EXT_MAX_BODY);
+        CheckChatLine(ext[i].body);
+    }
+    // Only the unfinished last message may wait, and none is longer than
+    // a record's body or an extension's.
+    FUZZ_CHECK(parser.Pending() <= NET_EXT_HEADER + NET_EXT_MAX_BODY);
     if (result == NetParseResult::Busy)
         FUZZ_CHECK(parser.Pending() == 0);
     return result;
@@ -97,10 +123,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     CNetParser whole;
     std::vector<NETMSG> wholeRecords;
-    const NetParseResult wholeResult = FeedChecked(whole, stream, length, wholeRecords);
+    std::vector<CNetExtMsg> wholeExt;
+    const NetParseResult wholeResult = FeedChecked(whole, stream, length, wholeRecords, wholeExt);
 
     CNetParser pieces;
     std::vector<NETMSG> pieceRecords;
+    std::vector<CNetExtMsg> pieceExt;
+    std::size_t extBeforeBusy = 0;
     bool sawBusy = false;
     std::size_t recordsBeforeBusy = 0;
     std::size_t pos = 0;
@@ -116,14 +145,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         // A busy server ends the conversation; the parser must still take
         // whatever follows without harm, but the records stop counting.
-        if (FeedChecked(pieces, stream + pos, take, pieceRecords) == NetParseResult::Busy && !sawBusy) {
+        if (FeedChecked(pieces, stream + pos, take, pieceRecords, pieceExt) == NetParseResult::Busy && !sawBusy) {
             sawBusy = true;
             recordsBeforeBusy = pieceRecords.size();
+            extBeforeBusy = pieceExt.size();
         }
         pos += take;
     }
-    if (!sawBusy)
+    if (!sawBusy) {
         recordsBeforeBusy = pieceRecords.size();
+        extBeforeBusy = pieceExt.size();
+    }
 
     // How the stream was cut into reads never changes the records up to the
     // busy signal, nor whether there was one.
@@ -131,6 +163,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(recordsBeforeBusy == wholeRecords.size());
     for (std::size_t i = 0; i < wholeRecords.size(); ++i)
         FUZZ_CHECK(SameRecord(wholeRecords[i], pieceRecords[i]));
+    FUZZ_CHECK(extBeforeBusy == wholeExt.size());
+    for (std::size_t i = 0; i < wholeExt.size(); ++i)
+        FUZZ_CHECK(SameExtension(wholeExt[i], pieceExt[i]));
     if (!sawBusy)
         FUZZ_CHECK(pieces.Pending() == whole.Pending());
 

@@ -63,6 +63,15 @@ write("netparse", "long_name_then_shot", stream([100], name_msg(b"x" * 300) + sh
 write("netparse", "busy_mid_read", stream([5], signal(1) + signal(8) + shot_msg(1, 1) + signal(1)))
 write("netparse", "out_of_step", stream([2, 9], b"\0\0" + bytes([9, 200, 4, 0, 0]) + fleet_msg()[:50]))
 
+
+def ext_msg(kind, body):
+    return bytes([0xF6, kind, len(body) >> 8, len(body) & 0xFF]) + body
+
+
+SIGN = bytes([0xF5, 0x9A])
+write("netparse", "chat_after_sign", stream([7, 3], signal(1) + SIGN + ext_msg(1, "Anna\nПривет <b>".encode()) + shot_msg(2, 2)))
+write("netparse", "chat_over_long", stream([200], SIGN + ext_msg(1, b"\xff\x01" * 700) + ext_msg(9, b"") + signal(7)))
+
 # ---- Sessions: a set-up byte, then steps (see fuzz_session.cpp) ------------
 
 def partner(body):

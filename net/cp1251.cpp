@@ -1,5 +1,7 @@
 #include "net/cp1251.h"
 
+#include "net/utf8.h"
+
 #include <cstdint>
 
 namespace {
@@ -16,32 +18,6 @@ const std::uint16_t kHighHalf[64] = {
     0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,
 };
 
-constexpr std::uint32_t kBad = 0xFFFFFFFF;
-
-// Decodes one UTF-8 sequence at pos; kBad for a malformed one.
-std::uint32_t NextCodePoint(const std::string& s, size_t& pos)
-{
-    const auto byte = [&](size_t i) { return static_cast<unsigned char>(s[i]); };
-    const unsigned char lead = byte(pos++);
-    if (lead < 0x80)
-        return lead;
-    int extra = 0;
-    std::uint32_t cp = 0;
-    if ((lead & 0xE0) == 0xC0) { extra = 1; cp = lead & 0x1F; }
-    else if ((lead & 0xF0) == 0xE0) { extra = 2; cp = lead & 0x0F; }
-    else if ((lead & 0xF8) == 0xF0) { extra = 3; cp = lead & 0x07; }
-    else return kBad;
-    for (int i = 0; i < extra; ++i) {
-        if (pos >= s.size() || (byte(pos) & 0xC0) != 0x80)
-            return kBad;
-        cp = (cp << 6) | (byte(pos++) & 0x3F);
-    }
-    static const std::uint32_t kMinimum[4] = {0, 0x80, 0x800, 0x10000};
-    if (cp < kMinimum[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-        return kBad;
-    return cp;
-}
-
 // The Windows-1251 byte of a code point, or -1 when it has none.
 int ByteOf(std::uint32_t cp)
 {
@@ -56,27 +32,13 @@ int ByteOf(std::uint32_t cp)
     return -1;
 }
 
-void AppendUtf8(std::string& out, std::uint32_t cp)
-{
-    if (cp < 0x80) {
-        out += char(cp);
-    } else if (cp < 0x800) {
-        out += char(0xC0 | (cp >> 6));
-        out += char(0x80 | (cp & 0x3F));
-    } else {
-        out += char(0xE0 | (cp >> 12));
-        out += char(0x80 | ((cp >> 6) & 0x3F));
-        out += char(0x80 | (cp & 0x3F));
-    }
-}
-
 } // namespace
 
 bool IsWindows1251Text(const std::string& utf8)
 {
     for (size_t pos = 0; pos < utf8.size();) {
         const std::uint32_t cp = NextCodePoint(utf8, pos);
-        if (cp == kBad || ByteOf(cp) < 0)
+        if (cp == UTF8_BAD || ByteOf(cp) < 0)
             return false;
     }
     return true;
@@ -87,7 +49,7 @@ std::string Utf8ToWindows1251(const std::string& utf8)
     std::string out;
     for (size_t pos = 0; pos < utf8.size();) {
         const std::uint32_t cp = NextCodePoint(utf8, pos);
-        const int b = cp == kBad ? -1 : ByteOf(cp);
+        const int b = cp == UTF8_BAD ? -1 : ByteOf(cp);
         out += b < 0 ? '?' : char(b);
     }
     return out;

@@ -40,10 +40,29 @@ std::vector<unsigned char> MakeTraditionMsg(bool tradition)
     return {NET_TRADITION, static_cast<unsigned char>(tradition ? 1 : 0), 0};
 }
 
+std::vector<unsigned char> MakeSignMsg()
+{
+    return {NET_EXT_SIGN[0], NET_EXT_SIGN[1]};
+}
+
+std::vector<unsigned char> MakeExtMsg(unsigned char kind, const std::string& body)
+{
+    const std::size_t length = std::min(body.size(), NET_EXT_MAX_BODY);
+    std::vector<unsigned char> msg(NET_EXT_HEADER + length);
+    msg[0] = NET_EXT;
+    msg[1] = kind;
+    msg[2] = static_cast<unsigned char>(length >> 8);
+    msg[3] = static_cast<unsigned char>(length & 0xFF);
+    std::copy(body.begin(), body.begin() + static_cast<std::ptrdiff_t>(length), msg.begin() + NET_EXT_HEADER);
+    return msg;
+}
+
 void CNetParser::Reset()
 {
     m_tail.clear();
     m_bSkipName = false;
+    m_bPeerSigned = false;
+    m_nSkipBody = 0;
 }
 
 std::size_t CNetParser::MessageLength(std::size_t pos) const
@@ -110,11 +129,50 @@ void CNetParser::TakeMessage(std::size_t pos, std::size_t length, std::vector<NE
     out.push_back(rec);
 }
 
-NetParseResult CNetParser::Feed(const unsigned char* bytes, std::size_t count, std::vector<NETMSG>& out)
+std::size_t CNetParser::TakeExtension(std::size_t pos, std::vector<CNetExtMsg>* ext)
+{
+    const std::size_t available = m_tail.size() - pos;
+    if (m_tail[pos] == NET_EXT_SIGN[0]) {
+        if (available < 2)
+            return 0;
+        if (m_tail[pos + 1] != NET_EXT_SIGN[1])
+            return 1;
+        m_bPeerSigned = true;
+        if (ext)
+            ext->push_back({});
+        return 2;
+    }
+    // Before the sign this byte means nothing, as to any other partner.
+    if (m_tail[pos] != NET_EXT || !m_bPeerSigned)
+        return 1;
+    if (available < NET_EXT_HEADER)
+        return 0;
+    const std::size_t length = static_cast<std::size_t>(m_tail[pos + 2]) << 8 | m_tail[pos + 3];
+    if (length > NET_EXT_MAX_BODY) {
+        m_nSkipBody = length;
+        return NET_EXT_HEADER;
+    }
+    if (available < NET_EXT_HEADER + length)
+        return 0;
+    if (ext) {
+        const auto body = m_tail.begin() + static_cast<std::ptrdiff_t>(pos + NET_EXT_HEADER);
+        ext->push_back({m_tail[pos + 1], std::string(body, body + static_cast<std::ptrdiff_t>(length))});
+    }
+    return NET_EXT_HEADER + length;
+}
+
+NetParseResult CNetParser::Feed(const unsigned char* bytes, std::size_t count, std::vector<NETMSG>& out,
+                                std::vector<CNetExtMsg>* ext)
 {
     m_tail.insert(m_tail.end(), bytes, bytes + count);
     std::size_t pos = 0;
     while (pos < m_tail.size()) {
+        if (m_nSkipBody > 0) {
+            const std::size_t skipped = std::min(m_nSkipBody, m_tail.size() - pos);
+            pos += skipped;
+            m_nSkipBody -= skipped;
+            continue;
+        }
         if (m_bSkipName) {
             const auto zero = std::find(m_tail.begin() + static_cast<std::ptrdiff_t>(pos), m_tail.end(), 0);
             pos = static_cast<std::size_t>(zero - m_tail.begin());
@@ -138,7 +196,10 @@ NetParseResult CNetParser::Feed(const unsigned char* bytes, std::size_t count, s
         if (type > NET_NEW_GAME) {
             // No message has this type: nothing would act on its record,
             // and a stream of them must not cost the game a pass each.
-            ++pos;
+            const std::size_t taken = TakeExtension(pos, ext);
+            if (taken == 0)
+                break;
+            pos += taken;
             continue;
         }
         const std::size_t length = MessageLength(pos);

@@ -11,7 +11,7 @@ seconds="${1:-180}" seed="${2:-$(( $(date +%s%N) / 1000 % 1000000007 ))}" build=
 for n in "$seconds" "$seed"; do
   case "$n" in ''|*[!0-9]*) echo "usage: $0 [seconds] [seed] [build-folder]" >&2; exit 2 ;; esac
 done
-export QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES='qt.multimedia*=false'
+export QT_QPA_PLATFORM=offscreen
 [ -f "$build/build.ninja" ] || cmake -S . -B "$build" -G Ninja >/dev/null
 cmake --build "$build" --target tidebolt_monkey
 mkdir -p "$build/monkey"

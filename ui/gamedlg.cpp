@@ -38,6 +38,7 @@ const MenuItem kGameMenu[] = {
     {0, nullptr, nullptr},
     {ID_GAME_COMPUTER, "Game with computer", "Игра с компьютером"},
     {ID_GAME_NETWORK, "Game in Network", "Игра по сети"},
+    {ID_GAME_CHAT, "Chat", "Чат"},
     {0, nullptr, nullptr},
     {ID_GAME_EXIT, "Exit", "Выход"},
 };
@@ -102,6 +103,9 @@ CGameDlg::CGameDlg(QWidget* parent) : QDialog(parent)
 
     m_connection = std::make_unique<CNetConnection>();
     m_session = std::make_unique<CNetSession>(*m_connection);
+    // The chat hears of a new connection first: the window's own answer may
+    // hold a message box open while the partner's sign arrives.
+    StartChat();
     ConnectNetSignals();
     WaitCursor = new CAnimatedCursor(this);
     BuildMenu(English != 0);
@@ -156,27 +160,30 @@ void CGameDlg::SetLanguage(bool english)
 {
     UseLanguage(english);
     BuildMenu(english);
+    RetranslateChat();
     UpdateModeUI();
+}
+
+QAction* CGameDlg::FindAction(int id) const
+{
+    for (QAction* top : m_menuBar->actions()) {
+        if (top->data().toInt() == id)
+            return top;
+        if (!top->menu())
+            continue;
+        for (QAction* item : top->menu()->actions()) {
+            if (item->data().toInt() == id)
+                return item;
+        }
+    }
+    return nullptr;
 }
 
 void CGameDlg::UpdateModeUI()
 {
-    const auto findAction = [this](int id) -> QAction* {
-        for (QAction* top : m_menuBar->actions()) {
-            if (top->data().toInt() == id)
-                return top;
-            if (!top->menu())
-                continue;
-            for (QAction* item : top->menu()->actions()) {
-                if (item->data().toInt() == id)
-                    return item;
-            }
-        }
-        return nullptr;
-    };
-    QAction* computer = findAction(ID_GAME_COMPUTER);
-    QAction* networkItem = findAction(ID_GAME_NETWORK);
-    QAction* newGame = findAction(ID_GAME_NEWGAME);
+    QAction* computer = FindAction(ID_GAME_COMPUTER);
+    QAction* networkItem = FindAction(ID_GAME_NETWORK);
+    QAction* newGame = FindAction(ID_GAME_NEWGAME);
     // Only the mode in force carries a mark: a checkable item that is not
     // checked would still show an empty box.
     const ENetRole role = NetRole();
@@ -205,6 +212,7 @@ void CGameDlg::OnCommand(int id)
     case ID_GAME_SCORES: ShowScores(); break;
     case ID_GAME_COMPUTER: GameWithComputer(); break;
     case ID_GAME_NETWORK: ShowNetGame(); break;
+    case ID_GAME_CHAT: ToggleChat(); break;
     case ID_GAME_EXIT: OnCancel(); break;
     case ID_OPTIONS: ShowOptions(); break;
     case ID_HELP_HELP: ShowHelp(); break;

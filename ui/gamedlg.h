@@ -17,6 +17,7 @@
 
 class CAnimatedCursor;
 class CBoardView;
+class CChatPanel;
 class CDrawContext;
 class CNetConnection;
 class CNetDlg;
@@ -24,6 +25,7 @@ class CNetSession;
 class CResultDlg;
 struct NETMSG;
 class CPlayer;
+class QAction;
 class QMenuBar;
 class QShortcut;
 class QTimer;
@@ -39,6 +41,7 @@ enum {
     ID_GAME_NEWGAME = 32780,
     ID_GAME_NETWORK = 32784,
     ID_GAME_COMPUTER = 32785,
+    ID_GAME_CHAT = 32786,
     ID_SYS_ABOUT = 1044,
 };
 
@@ -124,6 +127,9 @@ public:
     const CCellCursor& CellCursor() const { return m_cursor; }
     // Start-up shows the splash picture; tests that build many windows leave it out.
     void SkipSplash() { m_bShowSplash = false; }
+    // Chat with the network partner, in a window of its own
+    void ToggleChat();
+    CChatPanel* Chat() const { return m_chat; }
 
 signals:
     // The task-bar button was asked to flash: the window was not in front.
@@ -149,6 +155,11 @@ private:
     void RecordNetGame(const std::string& winner, const std::string& loser);
     void ConnectNetSignals();
     void ConnectView();
+    void StartChat();
+    // The chat item says how many of the partner's lines wait unread.
+    void MarkChatItem();
+    void RetranslateChat();
+    QAction* FindAction(int id) const;
     // Network play is over on this machine: back in the mode of a game
     // against the computer.
     void EndNetPlay();
@@ -175,6 +186,7 @@ private:
     CCellCursor m_cursor;
 
     CBoardView* m_client = nullptr;   // the area below the menu bar
+    CChatPanel* m_chat = nullptr;
     QMenuBar* m_menuBar = nullptr;
     QShortcut* m_keyNewGame = nullptr;
     QShortcut* m_keyScores = nullptr;

@@ -9,6 +9,7 @@
 #include "net/netsession.h"
 #include "net/qt/netconnection.h"
 #include "store/settings.h"
+#include "ui/chatpanel.h"
 #include "ui/dialogids.h"
 #include "ui/netdlg.h"
 #include "ui/resultdlg.h"
@@ -161,6 +162,7 @@ void CGameDlg::Disconnect()
 {
     m_connection->Close();
     m_session->End();
+    m_chat->ConnectionEnded();
 }
 
 void CGameDlg::EndNetGame()

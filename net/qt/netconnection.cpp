@@ -166,19 +166,32 @@ void CNetConnection::SetKeepAlive(QTcpSocket* socket) const
 
 bool CNetConnection::TakeBytes()
 {
-    const QByteArray bytes = m_connSocket->readAll();
-    std::vector<NETMSG> records;
-    const NetParseResult result =
-        m_parser.Feed(reinterpret_cast<const unsigned char*>(bytes.constData()), static_cast<std::size_t>(bytes.size()), records);
-    for (const NETMSG& rec : records) {
-        // Thousands of messages waiting: no game sends that many.
-        if (!m_netQueue.Append(rec))
-            return false;
+    // A slice at a time: a flood of small extension messages never piles up
+    // more than a slice's worth before it is handed on.
+    constexpr qint64 SLICE = 64 * 1024;
+    while (m_connSocket && m_connSocket->bytesAvailable() > 0) {
+        const QByteArray bytes = m_connSocket->read(SLICE);
+        std::vector<NETMSG> records;
+        std::vector<CNetExtMsg> extensions;
+        const NetParseResult result = m_parser.Feed(reinterpret_cast<const unsigned char*>(bytes.constData()),
+                                                    static_cast<std::size_t>(bytes.size()), records, &extensions);
+        for (const CNetExtMsg& msg : extensions)
+            emit extension(msg);
+        for (const NETMSG& rec : records) {
+            // Thousands of messages waiting: no game sends that many.
+            if (!m_netQueue.Append(rec))
+                return false;
+        }
+        if (result != NetParseResult::Busy)
+            continue;
+        // The rest of what came with the busy signal is dropped. Only a
+        // server turns anyone away; from our own client it means nothing.
+        // The server closes such a connection itself.
+        m_connSocket->readAll();
+        if (m_bClient && !m_bBusyShown)
+            m_bBusyShown = m_bBusyPending = true;
+        break;
     }
-    // Only a server turns anyone away; from our own client it means nothing.
-    // The server closes such a connection itself.
-    if (result == NetParseResult::Busy && m_bClient && !m_bBusyShown)
-        m_bBusyShown = m_bBusyPending = true;
     return true;
 }
 

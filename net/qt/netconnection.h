@@ -80,6 +80,9 @@ signals:
     void connected();
     void connectFailed();
     void message(const NETMSG& rec);
+    // The partner's sign or an extension message, at once as it is read:
+    // it bypasses the game's queue, so it never holds up a game message.
+    void extension(const CNetExtMsg& msg);
     void partnerBusy();
     // The partner's end is gone: raised at once, even while delivery is off
     // or a notice is held, for a window that cannot wait for what is queued.

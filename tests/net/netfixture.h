@@ -195,6 +195,11 @@ inline QPoint CellCentre(const CPlayer& player, int cell)
             player.m_rcBoard.top + CELL_PITCH * (cell / BOARD_SIZE) + 13};
 }
 
+inline QByteArray ChatBytes(const QByteArray& body)
+{
+    return Bytes(MakeExtMsg(NET_EXT_CHAT, body.toStdString()));
+}
+
 inline QByteArray ShotBytes(int cell)
 {
     return Bytes(MakeShotMsg(cell / BOARD_SIZE, cell % BOARD_SIZE));
@@ -305,13 +310,22 @@ protected:
 class CServerBattle : public CBattle {
 public:
     CPeer client;
+    // The test's client is a copy of this game: it signs as it connects.
+    bool m_bSigns = false;
 
     CServerBattle()
     {
         client.m_onData = [this] {
-            if (client.m_received == Bytes({NET_NEW_GAME, 0}))
+            QByteArray heard = client.m_received;
+            if (m_bSigns)
+                heard.replace(Bytes(MakeSignMsg()), QByteArray());
+            if (heard == Bytes({NET_NEW_GAME, 0}))
                 client.Send(OpeningBytes("Rival"));
         };
+        QObject::connect(client.m_socket, &QTcpSocket::connected, [this] {
+            if (m_bSigns)
+                client.Send(Bytes(MakeSignMsg()));
+        });
         pilot.m_onWindow = [this](QWidget* window) {
             AnswerNamesAndResults(window);
             auto* dlg = qobject_cast<CNetDlg*>(window);

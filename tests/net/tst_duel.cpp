@@ -19,6 +19,7 @@ struct Side {
     QList<bool> won;
     QList<int> shots;
     QString result;
+    QStringList sent, heard;   // chat lines
 };
 
 Side ReadSide(QProcess& process)
@@ -31,6 +32,10 @@ Side ReadSide(QProcess& process)
             side.shots << m.captured(2).toInt();
         } else if (line.startsWith(QLatin1String("RESULT "))) {
             side.result = line.mid(7);
+        } else if (line.startsWith(QLatin1String("CHAT SENT "))) {
+            side.sent << line.mid(10);
+        } else if (line.startsWith(QLatin1String("CHAT HEARD "))) {
+            side.heard << line.mid(11);
         }
     }
     return side;
@@ -98,6 +103,11 @@ void TestDuel::bothCopiesAgreeOnEveryGameAndRecord()
         shots += winner + loser;
         serverWins += s.won[g];
     }
+    // Each side says a line at its first shot of every game; each hears the other's, in order.
+    QCOMPARE(s.sent.size(), games);
+    QCOMPARE(s.sent, c.heard);
+    QCOMPARE(c.sent, s.heard);
+    QCOMPARE(c.heard.value(0), QStringLiteral("Alpha: Alpha in game 1"));
     const int serverLosses = games - serverWins;
     QCOMPARE(s.result, QStringLiteral("games=%1 wins=%2 losses=%3").arg(games).arg(serverWins).arg(serverLosses));
     QCOMPARE(c.result, QStringLiteral("games=%1 wins=%2 losses=%3").arg(games).arg(serverLosses).arg(serverWins));

@@ -3,7 +3,11 @@
 // goes on as it was or ends with "Connect closed" and no result recorded.
 #include "netfixture.h"
 
+#include "ui/chatpanel.h"
+
 #include <QFile>
+#include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QRandomGenerator>
 
 #include <memory>
@@ -112,6 +116,61 @@ private slots:
         QVERIFY(live.MaxGapMs() < 2000);
         Figure("stray message in a battle", Tag(), QStringLiteral("%1 bytes").arg(bytes.size()),
                "battle unchanged, no notice, " + live.Summary());
+    }
+
+    // A partner that signed and then floods the chat: the battle, memory
+    // and the window's liveness are as under any other flood, the stream
+    // stays in step, and the chat window keeps only its last lines.
+    void chatFloodLeavesTheBattleAlone_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("lastLine");
+        QByteArray lines;
+        for (int i = 0; i < 1000000; ++i)
+            lines += ChatBytes("spam");
+        QTest::newRow("a million lines") << lines << QStringLiteral("Partner: spam");
+        // The length field allows no more than this; each such line is stepped over unread.
+        const QByteArray overLong = Bytes({NET_EXT, NET_EXT_CHAT, 0xFF, 0xFF}) + QByteArray(0xFFFF, 'A');
+        QTest::newRow("a megabyte in over-long lines") << overLong.repeated(16) + ChatBytes("Rival\nend") << QStringLiteral("Rival: end");
+        // Shots inside a line's declared length are the line's bytes, not shots.
+        QTest::newRow("game messages inside a line") << ChatBytes(ShotBytes(0).repeated(200)) << QString();
+        QRandomGenerator rng(16);
+        QByteArray noise;
+        for (int i = 0; i < 20000; ++i) {
+            QByteArray body(int(rng.bounded(1, 1025)), 0);
+            for (char& c : body)
+                c = char(rng.bounded(256));
+            noise += ChatBytes(body);
+        }
+        QTest::newRow("invalid UTF-8 and control characters") << noise << QString();
+        QTest::newRow("markup") << ChatBytes("<img src=x><a href='file:///'>click</a>&lt;").repeated(20000)
+                                << QStringLiteral("Partner: <img src=x><a href='file:///'>click</a>&lt;");
+    }
+
+    void chatFloodLeavesTheBattleAlone()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, lastLine);
+        CServerBattle b;
+        b.m_bSigns = true;
+        QVERIFY(b.Start());
+        b.PassTheTurn();
+        const QString before = b.State();
+        CLiveness live;
+        SendPaced(b.client, bytes);
+        QVERIFY(b.Drained());
+        QTest::qWait(200);   // the chat window's last look
+        QVERIFY(live.MaxGapMs() < 2000);
+        QVERIFY2(live.RssGrowthKb() < 32 * 1024 + RSS_SLACK_KB, qPrintable(live.Summary()));
+        QCOMPARE(b.State(), before);
+        QVERIFY(b.w->m_connection->Unparsed() <= NET_EXT_HEADER + NET_EXT_MAX_BODY);
+        const QPlainTextEdit* log = b.w->Chat()->m_log;
+        if (!lastLine.isEmpty())
+            QCOMPARE(log->document()->lastBlock().text(), lastLine);
+        // In step: the partner's next shot is a shot.
+        QVERIFY(b.TakeTheTurn());
+        Figure("chat flood in a battle", Tag(), QStringLiteral("%1 bytes").arg(bytes.size()),
+               QStringLiteral("battle unchanged, %1 lines shown, %2").arg(log->blockCount()).arg(live.Summary()));
     }
 
     void randomBytesInBulk_data()

@@ -5,9 +5,16 @@
 #include "support/modal.h"
 #include "game/gamerand.h"
 #include "game/sound.h"
+#include "ui/announce.h"
+#include "ui/chatpanel.h"
 #include "ui/optionsdlg.h"
 
 #include <QCheckBox>
+#include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
 
 namespace {
 int g_nLoseSounds = 0;
@@ -17,6 +24,17 @@ QByteArray OurOpening()
 {
     const std::vector<unsigned char> codes(PlayerOne.m_fleet, PlayerOne.m_fleet + BOARD_CELLS);
     return Bytes(MakeFleetMsg(Exported(codes).data())) + Bytes(MakeNameMsg("Player")) + Bytes({1, 0});
+}
+
+// The Game menu's chat item, as the player finds it.
+QAction* ChatItem(CGameDlg* w)
+{
+    for (QAction* top : w->findChild<QMenuBar*>()->actions())
+        if (top->menu())
+            for (QAction* item : top->menu()->actions())
+                if (item->data().toInt() == ID_GAME_CHAT)
+                    return item;
+    return nullptr;
 }
 } // namespace
 
@@ -131,6 +149,77 @@ private slots:
         QCOMPARE(b.w.Records(), (QStringList{"Player 1 0 10", "Rival 0 1 -10"}));
     }
 
+    // The partner is a copy of this game: a line it sends in the battle is
+    // marked on the menu while chat is closed, read in the chat window, and
+    // answered from there; the battle does not notice.
+    void chatGoesBothWaysInABattle()
+    {
+        CServerBattle b;
+        b.m_bSigns = true;
+        QVERIFY(b.Start());
+        QVERIFY(b.client.m_received.contains(Bytes(MakeSignMsg())));
+        const QString before = b.State();
+        CChatPanel* chat = b.w->Chat();
+        QCOMPARE(chat->Chat().State(), EChatState::Open);
+        static QStringList said;
+        said.clear();
+        SetAccessibleListener([](QAccessibleEvent* event) {
+            QAccessibleInterface* source = event->accessibleInterface();
+            if (source && event->type() == QAccessible::ObjectShow && source->role() == QAccessible::Notification)
+                said << source->text(QAccessible::Name);
+        });
+
+        b.client.Send(ChatBytes("Rival\nGood luck, <b>Player</b>!"));
+        QTRY_COMPARE(ChatItem(b.w.get())->text(), QStringLiteral("Chat (1)"));
+        SetAccessibleListener(nullptr);
+        QCOMPARE(said, QStringList{"Rival: Good luck, <b>Player</b>!"});   // a screen reader heard it
+        ChatItem(b.w.get())->trigger();
+        QVERIFY(chat->isVisible());
+        QCOMPARE(chat->m_log->toPlainText(), QStringLiteral("Rival: Good luck, <b>Player</b>!"));
+        QCOMPARE(ChatItem(b.w.get())->text(), QStringLiteral("Chat"));
+
+        b.client.m_received.clear();
+        chat->m_editLine->insert(QStringLiteral("Спасибо"));   // typed on a Russian layout
+        QTest::keyClicks(chat->m_editLine, QStringLiteral(", Rival"));
+        QTest::keyClick(chat->m_editLine, Qt::Key_Return);
+        QTRY_COMPARE(b.client.m_received, ChatBytes("Player\nСпасибо, Rival"));
+        QCOMPARE(chat->m_log->toPlainText(), QStringLiteral("Rival: Good luck, <b>Player</b>!\nPlayer: Спасибо, Rival"));
+        QVERIFY(chat->m_editLine->text().isEmpty());
+        QCOMPARE(b.State(), before);
+        QVERIFY(b.TakeTheTurn());   // and the battle goes on
+    }
+
+    // A partner that knows only the game's messages: chat says so, and the
+    // partner hears exactly the game, the client's sign apart.
+    void signlessPartnerHearsOnlyTheGame_data()
+    {
+        QTest::addColumn<bool>("asServer");
+        QTest::newRow("we serve it") << true;
+        QTest::newRow("we are its client") << false;
+    }
+
+    void signlessPartnerHearsOnlyTheGame()
+    {
+        QFETCH(bool, asServer);
+        std::unique_ptr<CBattle> b(asServer ? static_cast<CBattle*>(new CServerBattle) : new CClientBattle);
+        QVERIFY(b->Start());
+        const QByteArray sign = asServer ? QByteArray() : Bytes(MakeSignMsg());
+        const QByteArray opening = asServer ? Bytes({7, 0}) + (MyTurn ? Bytes({3, 0}) : QByteArray()) + Bytes({6, 1, 0}) : QByteArray();
+        QCOMPARE(b->Peer().m_received, sign + opening + OurOpening());
+        b->Peer().Send(ChatBytes("psst"));   // no sign, so these are no chat
+        QTest::qWait(300);
+
+        CChatPanel* chat = b->w->Chat();
+        b->w->ToggleChat();
+        QCOMPARE(chat->Chat().State(), EChatState::Unavailable);
+        QCOMPARE(chat->m_lblState->text(), QStringLiteral("Chat is unavailable with this partner."));
+        QVERIFY(!chat->m_editLine->isEnabled());
+        QVERIFY(chat->m_log->toPlainText().isEmpty());
+        QCOMPARE(b->Peer().m_received, sign + opening + OurOpening());
+    }
+
+    // On a client the rule is the server's and so is the opening of games:
+    // changing the rule in a battle asks nothing and opens nothing.
     void clientsOptionsKeepTheServersRule_data()
     {
         QTest::addColumn<bool>("serverRestarts");   // with the rule off, while Options is open

@@ -26,6 +26,38 @@ QByteArray NameMsg(const QByteArray& text)
     return Bytes({NET_NAME}) + text + Bytes({0});
 }
 
+// A read as a partner that knows only the game's messages parses it: one
+// read by itself, a zero where a type belongs ends it, every other type it
+// does not know is a record of its own that its queue then throws away.
+QList<int> KnownTypesOfOneRead(const QByteArray& read)
+{
+    QList<int> types;
+    const QByteArray buffer = read + QByteArray(1, 0);
+    for (int pos = 0; pos < read.size(); ++pos) {
+        const auto t = static_cast<unsigned char>(buffer[pos]);
+        if (t == 0 || t == NET_BUSY)
+            break;
+        if (t == NET_NAME)
+            pos += int(qstrlen(buffer.constData() + pos + 1)) + 1;
+        else if (t == NET_SHOT)
+            pos += 3;
+        else if (t == NET_FLEET)
+            pos += 101;
+        else if (t == NET_TRADITION)
+            pos += 2;
+        if (t <= NET_NEW_GAME)
+            types << t;
+    }
+    return types;
+}
+
+QByteArray Sign() { return Bytes(MakeSignMsg()); }
+
+QByteArray ChatMsg(const QByteArray& body)
+{
+    return Bytes({NET_EXT, NET_EXT_CHAT, int(body.size() >> 8), int(body.size() & 0xFF)}) + body;
+}
+
 const std::vector<unsigned char> kExported = Exported(FleetCodes(StandardFleetPicture()));
 const QByteArray kFleetWire = Bytes(MakeFleetMsg(kExported.data()));
 const QByteArray kFleetRecord = Bytes({NET_FLEET}) + Bytes(FleetCodes(StandardFleetPicture()));
@@ -40,6 +72,10 @@ private slots:
     void recordsDoNotDependOnHowTheStreamWasCut();
     void busyServerDropsTheRestOfItsRead_data();
     void busyServerDropsTheRestOfItsRead();
+    void signlessPartnerStepsOverTheSign_data();
+    void signlessPartnerStepsOverTheSign();
+    void extensionsCountOnlyAfterTheSign_data();
+    void extensionsCountOnlyAfterTheSign();
 };
 
 void TestNetParse::messagesHaveTheirWireBytes_data()
@@ -118,6 +154,79 @@ void TestNetParse::busyServerDropsTheRestOfItsRead()
     bool busy = false;
     QCOMPARE(Parse(reads, &busy), records);
     QVERIFY(busy);
+}
+
+// The sign joined with the messages it travels with, in one read: such a
+// partner sees every message it would see without it.
+void TestNetParse::signlessPartnerStepsOverTheSign_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    const QByteArray setUp = kFleetWire + NameMsg("Bravo") + Bytes({1, 0});
+    QTest::newRow("a client's sign ahead of its set-up") << QByteArray() << setUp;
+    QTest::newRow("a server's answer after its new game") << Bytes({7, 0}) << Bytes({3, 0, 6, 0, 0}) + kFleetWire;
+    QTest::newRow("between two shots") << Bytes({4, 1, 10, 0}) << Bytes({4, 10, 1, 0});
+    QTest::newRow("between a name and ready") << NameMsg("Alpha") << Bytes({1, 0});
+}
+
+void TestNetParse::signlessPartnerStepsOverTheSign()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    QVERIFY(!Sign().contains('\0'));
+    const QList<int> without = KnownTypesOfOneRead(before + after);
+    QVERIFY(!without.isEmpty());
+    QCOMPARE(KnownTypesOfOneRead(before + Sign() + after), without);
+}
+
+void TestNetParse::extensionsCountOnlyAfterTheSign_data()
+{
+    QTest::addColumn<QByteArray>("stream");
+    QTest::addColumn<QStringList>("extensions");   // "sign", or a kind and its body
+    QTest::addColumn<Records>("records");
+    const QByteArray chat = ChatMsg("hi"), shot = Bytes({4, 2, 3, 0});
+    // Which is why no extension goes to a partner that gave no sign.
+    QTest::newRow("before the sign, chat reads as messages")
+        << chat + shot << QStringList{} << Records{Bytes({1}), Bytes({2, 'h', 'i', 4, 2, 3, 0})};
+    QTest::newRow("sign, then chat between game messages")
+        << Bytes({1, 0}) + Sign() + chat + shot << QStringList{"sign", "1 hi"} << Records{Bytes({1}), Bytes({4, 2, 3})};
+    QTest::newRow("an empty line and a kind yet unknown keep the stream in step")
+        << Sign() + ChatMsg({}) + Bytes({NET_EXT, 9, 0, 3, 0, 0, 0}) + shot
+        << QStringList{"sign", "1 ", "9 \\0\\0\\0"} << Records{Bytes({4, 2, 3})};
+    QTest::newRow("a body beyond the limit is stepped over, not held")
+        << Sign() + ChatMsg(QByteArray(5000, 4)) + shot << QStringList{"sign"} << Records{Bytes({4, 2, 3})};
+    QTest::newRow("the sign's first byte alone is a stray byte")
+        << Bytes({0xF5, 7, 0}) + Sign() + chat << QStringList{"sign", "1 hi"} << Records{Bytes({7})};
+}
+
+// Whole and cut anywhere, as the game's messages are.
+void TestNetParse::extensionsCountOnlyAfterTheSign()
+{
+    QFETCH(QByteArray, stream);
+    QFETCH(QStringList, extensions);
+    QFETCH(Records, records);
+    const auto parse = [](const QList<QByteArray>& reads) {
+        CNetParser parser;
+        std::vector<NETMSG> recs;
+        std::vector<CNetExtMsg> ext;
+        std::size_t held = 0;
+        for (const QByteArray& read : reads) {
+            parser.Feed(reinterpret_cast<const unsigned char*>(read.constData()), std::size_t(read.size()), recs, &ext);
+            held = qMax(held, parser.Pending());
+        }
+        QStringList seen;
+        for (const CNetExtMsg& msg : ext)
+            seen << (msg.kind == NET_EXT_SIGNED ? QStringLiteral("sign")
+                                                : QString::number(msg.kind) + ' ' + QString::fromLatin1(msg.body.data(), int(msg.body.size())).replace(QChar(0), "\\0"));
+        Records out;
+        for (const NETMSG& rec : recs)
+            out << Signature(rec);
+        return std::make_tuple(seen, out, held <= NET_EXT_HEADER + NET_EXT_MAX_BODY);
+    };
+    QCOMPARE(parse({stream}), std::make_tuple(extensions, records, true));
+    for (int a = 1; a < stream.size(); a += 7)
+        if (parse({stream.left(a), stream.mid(a)}) != std::make_tuple(extensions, records, true))
+            QFAIL(qPrintable(QStringLiteral("cut at %1").arg(a)));
 }
 
 QTEST_APPLESS_MAIN(TestNetParse)

@@ -5,6 +5,7 @@
 #include "net/netsession.h"
 #include "net/qt/netconnection.h"
 #include "store/settings.h"
+#include "ui/chatpanel.h"
 #include "ui/gamedlg.h"
 #include "ui/namedlg.h"
 #include "ui/netdlg.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -282,8 +284,24 @@ void CDuelPlayer::ShootRandomUntouched()
     if (untouched.empty())
         Fail(QStringLiteral("no untouched cell left, yet the enemy fleet is afloat"));
     std::uniform_int_distribution<std::size_t> pick(0, untouched.size() - 1);
+    if (m_nShots == 0)
+        Say(QStringLiteral("%1 in game %2").arg(m_strName).arg(m_nWins + m_nLosses + 1));
     ++m_nShots;
     QTest::mouseClick(m_wnd.ClientArea(), Qt::LeftButton, {}, CellCentre(PlayerTwo, untouched[pick(m_rng)]));
+}
+
+// A line to the partner through the chat window, opened from the menu and
+// closed again, the battle going on behind it.
+void CDuelPlayer::Say(const QString& text)
+{
+    CChatPanel* chat = m_wnd.Chat();
+    if (!TriggerMenu(ID_GAME_CHAT) || !chat->isVisible())
+        Fail(QStringLiteral("\"Chat\" does not open the chat"));
+    if (!chat->m_editLine->isEnabled())
+        Fail(QStringLiteral("chat is not open with the partner"));
+    chat->m_editLine->setText(text);
+    QTest::keyClick(chat->m_editLine, Qt::Key_Return);
+    TriggerMenu(ID_GAME_CHAT);
 }
 
 bool CDuelPlayer::TriggerMenu(int commandId)
@@ -315,6 +333,8 @@ void CDuelPlayer::Finish()
     for (int i = 0; i < table.GetCount(); ++i)
         std::printf("RECORD %s %d %d %d\n", table.GetName(i).c_str(), table.GetWins(i), table.GetLosses(i),
                     table.GetScore(i));
+    for (const CChatLine& line : m_wnd.Chat()->Chat().Lines())
+        std::printf("CHAT %s %s: %s\n", line.m_bMine ? "SENT" : "HEARD", line.m_strAuthor.c_str(), line.m_strText.c_str());
     std::fflush(stdout);
     // "Exit" saves the settings and the records and closes the window.
     Later([this] {

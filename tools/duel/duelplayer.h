@@ -44,6 +44,7 @@ private:
     void AnswerResult(CResultDlg& dlg);
     void PlayIdle();
     void ShootRandomUntouched();
+    void Say(const QString& text);
     bool TriggerMenu(int commandId);
     void Finish();
     [[noreturn]] void Fail(const QString& reason);
