@@ -163,7 +163,7 @@ private slots:
         QVERIFY(live.MaxGapMs() < 2000);
         QVERIFY2(live.RssGrowthKb() < 32 * 1024 + RSS_SLACK_KB, qPrintable(live.Summary()));
         QCOMPARE(b.State(), before);
-        QVERIFY(b.w->m_connection->Unparsed() <= NET_EXT_HEADER + NET_EXT_MAX_BODY);
+        QVERIFY(b.w->Connection().Unparsed() <= NET_EXT_HEADER + NET_EXT_MAX_BODY);
         const QPlainTextEdit* log = b.w->Chat()->m_log;
         if (!lastLine.isEmpty())
             QCOMPARE(log->document()->lastBlock().text(), lastLine);
