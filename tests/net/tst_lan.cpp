@@ -26,6 +26,18 @@ QStringList SortedRecords(const QString& ini)
 
 // The table both sides must keep after the games the server reported:
 // Alice is the server, Bob the client, ten points a game.
+// The chat lines a copy printed as it ended, SENT or HEARD.
+QStringList ChatLines(const QString& out, const QString& way)
+{
+    QStringList lines;
+    const QString head = "CHAT " + way + ' ';
+    for (const QString& line : out.split('\n')) {
+        if (line.startsWith(head))
+            lines << line.mid(head.size());
+    }
+    return lines;
+}
+
 QStringList ExpectedRecords(const QString& serverOut)
 {
     int wins = 0, losses = 0;
@@ -130,6 +142,10 @@ void TestLan::twoServersOfOneNameAreBothListedAndOneIsChosen()
     QVERIFY(first.process.state() == QProcess::Running);   // still waiting for a client of her own
     QVERIFY(client.Said("RESULT games=1 wins=0 losses=1") || client.Said("RESULT games=1 wins=1 losses=0"));
     QCOMPARE(SortedRecords(ini), SortedRecords(m_lan->Path("charlie.ini")));
+    // They talked across the LAN too: each heard what the other said, in order.
+    QVERIFY(!ChatLines(client.out, "SENT").isEmpty() && !ChatLines(second.out, "SENT").isEmpty());
+    QCOMPARE(ChatLines(second.out, "HEARD"), ChatLines(client.out, "SENT"));
+    QCOMPARE(ChatLines(client.out, "HEARD"), ChatLines(second.out, "SENT"));
     // What the client remembers is what it connected to.
     QSettings saved(ini, QSettings::IniFormat);
     QCOMPARE(saved.value("Options/CurServer").toString(), CHARLIE);
