@@ -7,6 +7,7 @@
 #include "ui/mediaplayer.h"
 #include "ui/pictures.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -15,9 +16,8 @@
 
 namespace {
 
+// Below the program's name and version, which come from the build.
 const char* const CREDIT_EN =
-    "Tidebolt 1.0\n"
-    "\n"
     "Orvex software, 2025\u20132026\n"
     "\n"
     "Petrozavodsk, Petrozavodsk State University, group 22405\n"
@@ -25,8 +25,6 @@ const char* const CREDIT_EN =
     "Made with C++ and Qt 6";
 
 const char* const CREDIT_RU =
-    "Tidebolt 1.0\n"
-    "\n"
     "Orvex software, 2025\u20132026\n"
     "\n"
     "Петрозаводск, Петрозаводский государственный университет, группа 22405\n"
@@ -98,14 +96,15 @@ int CAboutDlg::DoModal()
 void CAboutDlg::OnInitDialog()
 {
     m_bInitDone = true;
+    const QString heading = QStringLiteral("Tidebolt %1\n\n").arg(QCoreApplication::applicationVersion());
     if (English) {
         setWindowTitle(QStringLiteral("About Tidebolt"));
         m_author->setText(QString::fromUtf8(AUTHOR_EN));
-        m_credit->setText(QString::fromUtf8(CREDIT_EN));
+        m_credit->setText(heading + QString::fromUtf8(CREDIT_EN));
     } else {
         setWindowTitle(QStringLiteral("Про автора"));
         m_author->setText(QString::fromUtf8(AUTHOR_RU));
-        m_credit->setText(QString::fromUtf8(CREDIT_RU));
+        m_credit->setText(heading + QString::fromUtf8(CREDIT_RU));
     }
 }
 

@@ -24,25 +24,30 @@
 
 namespace {
 
+// The texts as the game names its commands; '&' marks the letter that works
+// with Alt, as desktop menus underline it. The key beside an item is only
+// shown there: F1-F3 are the window's own keys, which ignore a busy window
+// and reach "New game" on a client too.
 struct MenuItem {
     int id;              // 0: separator
     const char* english;
     const char* russian;
+    Qt::Key key;         // shown beside the item; 0: none
 };
 
 const MenuItem kGameMenu[] = {
-    {ID_GAME_NEWGAME, "New game", "Новая"},
-    {ID_GAME_SCORES, "Scores", "10 чемпионов"},
-    {0, nullptr, nullptr},
-    {ID_GAME_COMPUTER, "Game with computer", "Игра с компьютером"},
-    {ID_GAME_NETWORK, "Game in Network", "Игра по сети"},
-    {0, nullptr, nullptr},
-    {ID_GAME_EXIT, "Exit", "Выход"},
+    {ID_GAME_NEWGAME, "&New game", "&Новая", Qt::Key_F2},
+    {ID_GAME_SCORES, "&Scores", "10 &чемпионов", Qt::Key_F3},
+    {0, nullptr, nullptr, Qt::Key(0)},
+    {ID_GAME_COMPUTER, "Game with &computer", "Игра с &компьютером", Qt::Key(0)},
+    {ID_GAME_NETWORK, "Game in Net&work", "Игра по &сети", Qt::Key(0)},
+    {0, nullptr, nullptr, Qt::Key(0)},
+    {ID_GAME_EXIT, "E&xit", "&Выход", Qt::Key(0)},
 };
 
 const MenuItem kHelpMenu[] = {
-    {ID_HELP_HELP, "Help", "Помощь"},
-    {ID_HELP_ABOUT, "About", "Про автора"},
+    {ID_HELP_HELP, "&Help", "&Помощь", Qt::Key_F1},
+    {ID_HELP_ABOUT, "&About", "Про &автора", Qt::Key(0)},
 };
 
 const char* const kHelpEnglish =
@@ -126,15 +131,21 @@ void CGameDlg::BuildMenu(bool english)
             const int id = items[i].id;
             QAction* action = menu->addAction(QString::fromUtf8(english ? items[i].english : items[i].russian));
             action->setData(id);
-            connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+            if (items[i].key) {
+                action->setShortcut(QKeySequence(items[i].key));
+                // Only while the menu itself is open: elsewhere the window's
+                // own keys answer, and two owners of a key would silence it.
+                action->setShortcutContext(Qt::WidgetShortcut);
+            }
+            connect(action, &QAction::triggered, this, [this, id] { OnMenuCommand(id); });
         }
     };
-    QMenu* game = m_menuBar->addMenu(english ? "Game" : "Игра");
+    QMenu* game = m_menuBar->addMenu(english ? "&Game" : "&Игра");
     addItems(game, kGameMenu, std::size(kGameMenu));
-    QAction* options = m_menuBar->addAction(english ? "Options" : "Опции");
+    QAction* options = m_menuBar->addAction(english ? "&Options" : "&Опции");
     options->setData(ID_OPTIONS);
-    connect(options, &QAction::triggered, this, [this] { OnCommand(ID_OPTIONS); });
-    QMenu* help = m_menuBar->addMenu(english ? "Help" : "Помощь");
+    connect(options, &QAction::triggered, this, [this] { OnMenuCommand(ID_OPTIONS); });
+    QMenu* help = m_menuBar->addMenu(english ? "&Help" : "&Помощь");
     addItems(help, kHelpMenu, std::size(kHelpMenu));
 }
 
@@ -194,6 +205,15 @@ void CGameDlg::OnCommand(int id)
     case ID_SYS_ABOUT: CAboutDlg(this).DoModal(); break;
     default: break;
     }
+}
+
+void CGameDlg::OnMenuCommand(int id)
+{
+    OnCommand(id);
+    // A menu opened by keys leaves the focus on the menu bar once a window
+    // it opened has closed, where the arrows and Esc do nothing for the game.
+    if (focusWidget() == m_menuBar)
+        m_client->setFocus(Qt::MenuBarFocusReason);
 }
 
 void CGameDlg::OnHotKey(int id)

@@ -54,6 +54,8 @@ public:
 
     // Start-up (app): everything the window prepares before it is shown.
     bool OnInitDialog();
+    // Shows the window and returns once it has ended.
+    void Run();
 
     // Menu commands.
     void OnCommand(int id);
@@ -139,6 +141,7 @@ protected:
 
 private:
     void OnHotKey(int id);
+    void OnMenuCommand(int id);
     void BuildMenu(bool english);
     void PauseComputer(unsigned int milliseconds);
     void WinAgainstComputer();

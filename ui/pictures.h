@@ -5,6 +5,7 @@
 
 // The program's pictures and icons by resource number (game/resources.h),
 // compiled in as :/res/<number>.png. Each is loaded once on first use and
-// kept for the run; a number without a picture gives an empty pixmap.
+// kept for the run; a number without a picture gives an empty pixmap. An
+// icon also holds the sizes compiled in as :/res/<number>/.../*.png.
 const QPixmap& Picture(int resourceId);
 QIcon Icon(int resourceId);

@@ -78,7 +78,7 @@ inline QWidget* KeyboardTarget()
 }
 
 // Presses keys: "Tab Down*3 Space" is Tab, three times Down, then Space;
-// any other word is typed.
+// "Alt+O" is a letter with Alt; any other word is typed.
 inline void Keys(const QString& script)
 {
     static const struct {
@@ -104,8 +104,16 @@ inline void Keys(const QString& script)
             for (int i = 0; i < times; ++i)
                 QTest::keyClick(KeyboardTarget(), n.key, n.modifiers);
         }
-        if (!known)
-            QTest::keyClicks(KeyboardTarget(), name);   // typed text
+        if (known)
+            continue;
+        // Typed text, or a menu's letter with Alt; Cyrillic too, which
+        // QTest::keyClicks cannot type: Qt names a letter's key by its capital.
+        const bool alt = name.startsWith("Alt+") && name.size() == 5;
+        for (const QChar c : alt ? name.mid(4) : name) {
+            for (int i = 0; i < times; ++i)
+                QTest::sendKeyEvent(QTest::Click, KeyboardTarget(), Qt::Key(c.toUpper().unicode()), QString(c),
+                                    alt ? Qt::AltModifier : Qt::NoModifier);
+        }
     }
 }
 

@@ -19,7 +19,9 @@
 #include "ui/scoresdlg.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
+#include <QAccessible>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QSettings>
@@ -78,6 +80,7 @@ private slots:
     void changedNameResetsTheTallies_data();
     void changedNameResetsTheTallies();
     void frameBeforeTheFirstGameIsEmpty();
+    void runsAsAPlainWindowWithEveryIconSize();
     void waitingShowsPleaseWait();
     void titleAndMenuFollowTheMode_data();
     void titleAndMenuFollowTheMode();
@@ -335,6 +338,27 @@ void TestGameDlg::frameBeforeTheFirstGameIsEmpty()
     QCOMPARE(frame.pixel(FRAME_X, FRAME_Y + 100), qRgb(0, 0, 0));  // the frame's border
 }
 
+void TestGameDlg::runsAsAPlainWindowWithEveryIconSize()
+{
+    // What the window manager reads: a main window that says it is modal is
+    // modal for every window of the program.
+    bool modal = true;
+    QTimer::singleShot(0, m_dlg.get(), [&] {
+        modal = m_dlg->isModal() || QApplication::activeModalWidget();
+        QTest::keyClick(m_dlg.get(), Qt::Key_Escape);   // no battle: the program ends
+    });
+    QTimer::singleShot(10000, m_dlg.get(), [&] { m_dlg->done(0); });   // fail rather than hang
+    m_dlg->Run();
+    QVERIFY(!modal);
+    QVERIFY(m_dlg->isHidden());
+    // The task bar and the window switcher get the size they ask for.
+    const QList<QSize> offered = m_dlg->windowIcon().availableSizes();
+    const QStringList installed = QDir(TIDEBOLT_DESKTOP_ICONS).entryList({"*x*"}, QDir::Dirs);
+    QVERIFY(installed.size() >= 5);
+    for (const QString& size : installed)
+        QVERIFY2(offered.contains(QSize(size.section('x', 0, 0).toInt(), size.section('x', 1).toInt())), qPrintable(size));
+}
+
 void TestGameDlg::waitingShowsPleaseWait()
 {
     StartGame();
@@ -380,9 +404,28 @@ void TestGameDlg::titleAndMenuFollowTheMode()
     QCOMPARE(m_dlg->windowTitle(), title);
     QMenuBar* bar = m_dlg->findChild<QMenuBar*>();
     QMenu* game = bar->actions().first()->menu();
-    QCOMPARE(bar->actions().first()->text(), QString(english ? "Game" : "Игра"));
+    // The menus as a screen reader reads them out: each item's text as the
+    // game names it, and the key that works beside it.
+    QStringList said;
+    QAccessibleInterface* top = QAccessible::queryAccessibleInterface(bar);
+    for (int i = 0; i < top->childCount(); ++i) {
+        QAccessibleInterface* title = top->child(i);
+        said << title->text(QAccessible::Name) + ' ' + title->text(QAccessible::Accelerator);
+        QAccessibleInterface* menu = title->childCount() ? title->child(0) : nullptr;   // its pop-up
+        for (int j = 0; menu && j < menu->childCount(); ++j) {
+            QAccessibleInterface* item = menu->child(j);
+            if (item->role() != QAccessible::Separator)
+                said << "  " + item->text(QAccessible::Name) + ' ' + item->text(QAccessible::Accelerator);
+        }
+    }
+    const QStringList menus = english ? QStringList{"Game Alt+G", "  New game F2", "  Scores F3", "  Game with computer Alt+c",
+                                         "  Game in Network Alt+w", "  Exit Alt+x", "Options Alt+O", "Help Alt+H",
+                                         "  Help F1", "  About Alt+A"}
+                                      : QStringList{"Игра Alt+И", "  Новая F2", "  10 чемпионов F3", "  Игра с компьютером Alt+к",
+                                         "  Игра по сети Alt+с", "  Выход Alt+В", "Опции Alt+О", "Помощь Alt+П",
+                                         "  Помощь F1", "  Про автора Alt+а"};
+    QCOMPARE(said, menus);
     const auto items = game->actions();
-    QCOMPARE(items[0]->text(), QString(english ? "New game" : "Новая"));
     QCOMPARE(items[0]->isEnabled(), newGameEnabled);
     // Only the mode in force shows a mark; the other looks like "Scores".
     QCursor::setPos(0, 0);  // away from the menu, which would show a row under it lit
