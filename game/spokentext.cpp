@@ -17,6 +17,7 @@ const Words PHRASES[] = {
     {"Your fleet", "Ваш флот"},
     {"Tab: next ship, arrows: move it, R or Space: turn it",
      "Tab: следующий корабль, стрелки: двигать, R или пробел: повернуть"},
+    {"your board", "ваше поле"},
 };
 
 // Russian players skip Й, so the tenth column is К.
@@ -85,12 +86,16 @@ const char* Phrase(SpokenPhrase phrase)
     return English ? words.english : words.russian;
 }
 
+std::string ColumnName(int col)
+{
+    if (English)
+        return std::string(1, static_cast<char>('A' + col));
+    return RUSSIAN_COLUMNS[col];
+}
+
 std::string CellName(int row, int col)
 {
-    const std::string number = std::to_string(row + 1);
-    if (English)
-        return std::string(1, static_cast<char>('A' + col)) + number;
-    return RUSSIAN_COLUMNS[col] + number;
+    return ColumnName(col) + std::to_string(row + 1);
 }
 
 std::string CellStateWord(const CPlayer& board, int row, int col)
@@ -111,7 +116,10 @@ std::string ShotReport(const CPlayer& target, int row, int col)
 
 std::string ShipsAfloatText(const CPlayer& player)
 {
-    std::string text = English ? "Ships afloat" : "На плаву";
+    // Both tables are read alike, so each says whose ships it counts.
+    static const Words WHOSE[] = {{"Enemy ships afloat", "Корабли противника на плаву"},
+                                  {"Your ships afloat", "Ваши корабли на плаву"}};
+    std::string text = Say(WHOSE[player.m_bHuman ? 1 : 0]);
     for (int k = 0; k < SHIP_KINDS; ++k) {
         text += k == 0 ? " — " : ", ";
         text += Say(SHIP_KINDS_SAID[k]) + ": " + std::to_string(int(player.m_shipsLeft[k]));
@@ -128,4 +136,13 @@ std::string PlacedShipText(int length, int firstRow, int firstCol, int lastRow, 
     if (touching)
         text += English ? " (ships touch: OK is refused)" : " (корабли касаются: OK недоступен)";
     return text;
+}
+
+std::string PlacementCellText(int decks, int ships)
+{
+    if (ships == 0)
+        return English ? "water" : "вода";
+    if (ships > 1)
+        return English ? "ships overlap" : "корабли наложены";
+    return (English ? "ship of " : "корабль, ") + Decks(decks);
 }

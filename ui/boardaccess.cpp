@@ -4,9 +4,12 @@
 #include "game/spokentext.h"
 #include "net/netsession.h"
 #include "store/settings.h"
+#include "ui/accessfactory.h"
 #include "ui/announce.h"
 #include "ui/boardview.h"
+#include "ui/celltable.h"
 #include "ui/gamedlg.h"
+#include "ui/paintedpart.h"
 
 #include <QAccessibleWidget>
 #include <QPointer>
@@ -44,35 +47,28 @@ QRect GlobalRect(const QWidget* view, int left, int top, int width, int height)
 }
 
 // Objects that stand for a part of the painted view: no widget of their own.
-class CDrawnPart : public QAccessibleInterface {
+class CDrawnPart : public CPaintedPart {
 public:
-    CDrawnPart(QWidget* view, const CPlayer* player) : m_view(view), m_player(player) {}
-
-    bool isValid() const override { return !m_view.isNull(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return m_view ? m_view->window()->windowHandle() : nullptr; }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    void setText(QAccessible::Text, const QString&) override {}
-    QAccessible::State state() const override { return {}; }
+    CDrawnPart(QWidget* view, const CPlayer* player) : CPaintedPart(view), m_player(player) {}
 
 protected:
-    QPointer<QWidget> m_view;
     const CPlayer* m_player;
 };
 
 // One cell: its name ("E5") and, as its description, what is known of it.
-class CCellAccess : public CDrawnPart {
+class CCellAccess : public CDrawnPart, public CTableCell {
 public:
     CCellAccess(QWidget* view, const CPlayer* player, QAccessibleInterface* board, int index)
-        : CDrawnPart(view, player), m_boardId(QAccessible::uniqueId(board)), m_nIndex(index)
+        : CDrawnPart(view, player), CTableCell(index), m_boardId(QAccessible::uniqueId(board))
     {
     }
 
     QAccessibleInterface* parent() const override { return QAccessible::accessibleInterface(m_boardId); }
+    QAccessibleInterface* table() const override { return parent(); }
+    void* interface_cast(QAccessible::InterfaceType t) override
+    {
+        return t == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this) : nullptr;
+    }
     QString text(QAccessible::Text t) const override
     {
         const int row = m_nIndex / BOARD_SIZE;
@@ -103,40 +99,27 @@ public:
 
 private:
     QAccessible::Id m_boardId;
-    int m_nIndex;
 };
 
-// One board: named after its side as in the caption; its description is the
-// news of the last shot at it.
-class CBoardAccess : public CDrawnPart {
+// One board: named after its side as in the caption, a table of its cells;
+// its description is the news of the last shot at it.
+class CBoardAccess : public CDrawnPart, public CCellTable {
 public:
     CBoardAccess(QWidget* view, const CPlayer* player) : CDrawnPart(view, player) {}
-    ~CBoardAccess() override
-    {
-        for (QAccessible::Id id : m_cellIds)
-            Unregister(id);
-    }
 
     QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(m_view); }
     QAccessibleInterface* child(int index) const override
     {
-        if (index < 0 || index >= BOARD_CELLS)
-            return nullptr;
-        if (!m_cellIds[index])
-            m_cellIds[index] = QAccessible::registerAccessibleInterface(
-                new CCellAccess(m_view, m_player, const_cast<CBoardAccess*>(this), index));
-        return QAccessible::accessibleInterface(m_cellIds[index]);
+        auto* self = const_cast<CBoardAccess*>(this);
+        return m_cells.Get(index, [this, self](int i) { return new CCellAccess(m_view, m_player, self, i); });
+    }
+    QAccessibleInterface* Cell(int index) const override { return child(index); }
+    void* interface_cast(QAccessible::InterfaceType t) override
+    {
+        return t == QAccessible::TableInterface ? static_cast<QAccessibleTableInterface*>(this) : nullptr;
     }
     int childCount() const override { return BOARD_CELLS; }
-    int indexOfChild(const QAccessibleInterface* child) const override
-    {
-        const QAccessible::Id id = QAccessible::uniqueId(const_cast<QAccessibleInterface*>(child));
-        for (int i = 0; i < BOARD_CELLS; ++i) {
-            if (m_cellIds[i] == id)
-                return i;
-        }
-        return -1;
-    }
+    int indexOfChild(const QAccessibleInterface* child) const override { return m_cells.IndexOf(child); }
     QAccessibleInterface* focusChild() const override
     {
         const CGameDlg* game = GameOf(m_view);
@@ -176,7 +159,7 @@ public:
     QAccessible::Role role() const override { return QAccessible::Table; }
 
 private:
-    mutable QAccessible::Id m_cellIds[BOARD_CELLS] = {};
+    CCellIds m_cells;
     QString m_strNews;
 };
 
@@ -266,22 +249,11 @@ private:
     QAccessible::Id m_partIds[4] = {};
 };
 
-QAccessibleInterface* BoardViewFactory(const QString&, QObject* object)
-{
-    // The view has no meta-object of its own, so it is known by its type.
-    auto* view = dynamic_cast<CBoardView*>(object);
-    return view ? new CBoardViewAccess(view) : nullptr;
-}
-
 } // namespace
 
 void InstallBoardAccess()
 {
-    static bool installed = false;
-    if (installed)
-        return;
-    installed = true;
-    QAccessible::installFactory(&BoardViewFactory);
+    InstallAccessFactory<CBoardView, CBoardViewAccess>();
 }
 
 QAccessibleInterface* BoardAccessible(QWidget* view, const CPlayer& player)

@@ -2,6 +2,7 @@
 
 #include "game/spokentext.h"
 #include "ui/announce.h"
+#include "ui/placeaccess.h"
 #include "ui/placeshipsdlg.h"
 
 #include <QFocusEvent>
@@ -10,11 +11,13 @@
 
 CPlaceBoard::CPlaceBoard(CPlaceShipsDlg* dlg) : QWidget(dlg), m_dlg(dlg)
 {
+    InstallPlaceBoardAccess();   // before anything asks for this widget's accessible object
     setObjectName(QStringLiteral("IDC_BOARD"));
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAccessibleName(QString::fromUtf8(Phrase(SAY_YOUR_FLEET)));
-    setWhatsThis(QString::fromUtf8(Phrase(SAY_PLACEMENT_KEYS)));
+    // Read out after the name, unlike "What's this?", which readers leave alone.
+    setAccessibleDescription(QString::fromUtf8(Phrase(SAY_PLACEMENT_KEYS)));
     // The board first, then the buttons as they stand from top to bottom:
     // the order in which the eye meets them.
     setTabOrder(this, dlg->m_btnOK);
