@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QTest>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 
@@ -120,6 +121,17 @@ inline void Keys(const QString& script)
 // A legal fleet in fleet order: (row, column), every ship across.
 inline const int TIDY_FLEET[CShipLayout::SHIP_COUNT][2] = {{0, 0}, {2, 0}, {2, 4}, {4, 0}, {4, 3},
                                                            {4, 6}, {6, 0}, {6, 2}, {6, 4}, {6, 6}};
+// Stands the tidy fleet on an open placement dialog's board.
+inline void PutTidyFleet(CPlaceShipsDlg* dlg)
+{
+    std::fill(PlaceGrid, PlaceGrid + BOARD_CELLS, 0);
+    for (int i = 0; i < CShipLayout::SHIP_COUNT; ++i) {
+        CPlacedShip& ship = dlg->m_layout.m_ships[i];
+        ship.m_nRow = TIDY_FLEET[i][0], ship.m_nCol = TIDY_FLEET[i][1], ship.m_bHorz = 1;
+        ship.Mark();
+    }
+    dlg->Redraw(), dlg->UpdateOK();
+}
 // Its twenty decks, row by row.
 inline const int TIDY_DECKS[] = {0, 1, 2, 3, 20, 21, 22, 24, 25, 26, 40, 41, 43, 44, 46, 47, 60, 62, 64, 66};
 

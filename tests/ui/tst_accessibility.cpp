@@ -237,12 +237,7 @@ private slots:
         CPlaceShipsDlg dlg;
         dlg.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dlg));
-        std::fill(PlaceGrid, PlaceGrid + BOARD_CELLS, 0);
-        for (int i = 0; i < CShipLayout::SHIP_COUNT; ++i) {
-            CPlacedShip& ship = dlg.m_layout.m_ships[i];
-            ship.m_nRow = TIDY_FLEET[i][0], ship.m_nCol = TIDY_FLEET[i][1], ship.m_bHorz = 1;
-            ship.Mark();
-        }
+        PutTidyFleet(&dlg);
         dlg.m_layout.m_ships[9].MoveBy(0, -2);
         QAccessibleInterface* board = QAccessible::queryAccessibleInterface(dlg.m_board);
         QStringList heard{board->text(QAccessible::Name) + ": " + board->text(QAccessible::Description)};

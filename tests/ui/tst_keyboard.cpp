@@ -37,13 +37,7 @@ std::unique_ptr<CPlaceShipsDlg> OpenTidyPlacement()
     dlg->show();
     if (!QTest::qWaitForWindowActive(dlg.get()))
         return nullptr;
-    std::fill(PlaceGrid, PlaceGrid + BOARD_CELLS, 0);
-    for (int i = 0; i < CShipLayout::SHIP_COUNT; ++i) {
-        CPlacedShip& ship = dlg->m_layout.m_ships[i];
-        ship.m_nRow = TIDY_FLEET[i][0], ship.m_nCol = TIDY_FLEET[i][1], ship.m_bHorz = 1;
-        ship.Mark();
-    }
-    dlg->Redraw(), dlg->UpdateOK();
+    PutTidyFleet(dlg.get());
     return dlg;
 }
 
