@@ -67,10 +67,10 @@ bool CPulseOutput::OpenFor(const CWavClip& clip, std::string& error)
         error = std::string(LIBRARY) + " is not installed";
         return false;
     }
-    pa_sample_spec spec;
-    spec.format = clip.m_nBits == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
-    spec.rate = clip.m_nRate;
-    spec.channels = static_cast<std::uint8_t>(clip.m_nChannels);
+    pa_sample_spec sampleFormat;
+    sampleFormat.format = clip.m_nBits == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
+    sampleFormat.rate = clip.m_nRate;
+    sampleFormat.channels = static_cast<std::uint8_t>(clip.m_nChannels);
     pa_buffer_attr buffer;
     buffer.maxlength = static_cast<std::uint32_t>(-1);
     buffer.tlength = static_cast<std::uint32_t>(clip.m_nRate * clip.FrameBytes() * BUFFER_MS / 1000);
@@ -78,7 +78,7 @@ bool CPulseOutput::OpenFor(const CWavClip& clip, std::string& error)
     buffer.minreq = static_cast<std::uint32_t>(-1);
     buffer.fragsize = static_cast<std::uint32_t>(-1);
     int code = 0;
-    pa_simple* stream = api.simpleNew(nullptr, "Tidebolt", PA_STREAM_PLAYBACK, nullptr, "game event", &spec,
+    pa_simple* stream = api.simpleNew(nullptr, "Tidebolt", PA_STREAM_PLAYBACK, nullptr, "game event", &sampleFormat,
                                       nullptr, &buffer, &code);
     if (!stream) {
         error = std::string("cannot reach the sound server: ") + api.strerror(code);
