@@ -175,7 +175,7 @@ void CNetPartner::Adopt(QTcpSocket* socket, bool server)
     m_parser.Reset();
     m_bOpenAgain = server;
     m_nUnanswered = 0;
-    m_bRule = true;
+    m_bRule = m_bRuleSetting = true;
     m_nDueAt = m_nNow + Pause();
     ++m_nConnections;
 }
@@ -257,7 +257,7 @@ void CNetPartner::Take(const NETMSG& rec)
         return;
     case NET_TRADITION:
         if (!m_bServer)
-            m_bRule = rec.data[0] != 0;
+            m_bRuleSetting = rec.data[0] != 0;
         return;
     case NET_SERVER_FIRST:
         if (!m_bServer && m_phase == Phase::Setting)
@@ -303,11 +303,11 @@ void CNetPartner::OpenGame()
 }
 
 // The server's player closes the options with OK, the rule changed or not:
-// the rule goes to the client at once, whatever the game is doing.
+// the rule goes to the client at once, whatever the game is doing, and
+// counts from the next battle.
 void CNetPartner::ChangeRule()
 {
     m_bRuleSetting = Chance(2) != 0;
-    m_bRule = m_bRuleSetting;
     Send(MakeTraditionMsg(m_bRuleSetting));
 }
 
@@ -335,8 +335,12 @@ void CNetPartner::Named()
 
 void CNetPartner::TryStart()
 {
-    if (m_phase == Phase::Setting && m_bLocalReady && m_bPeerReady && m_bNamed && m_bFleet)
-        m_phase = Phase::Battle;
+    if (m_phase != Phase::Setting || !m_bLocalReady || !m_bPeerReady || !m_bNamed || !m_bFleet)
+        return;
+    m_phase = Phase::Battle;
+    // A battle keeps the rule the server sent with its set-up.
+    if (!m_bServer)
+        m_bRule = m_bRuleSetting;
 }
 
 // One shot of the rules in its own copy, under the rule and the turn of its

@@ -95,7 +95,7 @@ private:
     CPlayer m_theirs{true};        // the window's fleet, under its shots
     bool m_bMyTurn = false;
     bool m_bRule = true;           // the rule of the battle it plays
-    bool m_bRuleSetting = true;    // server: its options' rule, for the next battle
+    bool m_bRuleSetting = true;    // the server's rule as last set, for the next battle
     bool m_bLocalReady = false, m_bPeerReady = false, m_bNamed = false, m_bFleet = false;
     bool m_bOpenAgain = false;     // server: the next game is due
     int m_nUnanswered = 0;         // server: openings whose set-up has not ended with its ready
