@@ -32,8 +32,8 @@ namespace {
 // '&' inside the text: the texts stay as they are everywhere else they are
 // shown, and a translator who rewords an item without moving its letter
 // loses the underline, never the item. The key beside an item is only shown
-// there: F1-F4 are the window's own keys, which ignore a busy window and
-// reach "New game" on a client too.
+// there: the window's own F1-F4 answer it, with their own rules for a busy
+// window and for a client's F2.
 struct MenuItem {
     int id;              // 0: separator
     const char* text;
@@ -41,34 +41,40 @@ struct MenuItem {
         const char* source;
         const char* comment;   // tells the letters apart in the catalogue
     } letter;
-    Qt::Key key;            // shown beside the item; 0: none
+    Qt::Key key;         // shown beside the item; 0: none
 };
 
 const MenuItem kGameMenu[] = {
-    {ID_GAME_NEWGAME, QT_TRANSLATE_NOOP("CGameDlg", "New game"), QT_TRANSLATE_NOOP3("CGameDlg", "N", "Alt letter of New game"), Qt::Key_F2},
-    {ID_GAME_SCORES, QT_TRANSLATE_NOOP("CGameDlg", "Scores"), QT_TRANSLATE_NOOP3("CGameDlg", "S", "Alt letter of Scores"), Qt::Key_F3},
+    {ID_GAME_NEWGAME, QT_TRANSLATE_NOOP("CGameDlg", "New game"),
+     QT_TRANSLATE_NOOP3("CGameDlg", "N", "Alt letter of New game"), Qt::Key_F2},
+    {ID_GAME_SCORES, QT_TRANSLATE_NOOP("CGameDlg", "Scores"),
+     QT_TRANSLATE_NOOP3("CGameDlg", "S", "Alt letter of Scores"), Qt::Key_F3},
     {0, nullptr, {nullptr, nullptr}, Qt::Key(0)},
     {ID_GAME_COMPUTER, QT_TRANSLATE_NOOP("CGameDlg", "Game with computer"),
      QT_TRANSLATE_NOOP3("CGameDlg", "c", "Alt letter of Game with computer"), Qt::Key(0)},
     {ID_GAME_NETWORK, QT_TRANSLATE_NOOP("CGameDlg", "Game in Network"),
      QT_TRANSLATE_NOOP3("CGameDlg", "w", "Alt letter of Game in Network"), Qt::Key(0)},
-    {ID_GAME_CHAT, QT_TRANSLATE_NOOP("CGameDlg", "Chat"), QT_TRANSLATE_NOOP3("CGameDlg", "h", "Alt letter of Chat"), Qt::Key_F4},
+    {ID_GAME_CHAT, QT_TRANSLATE_NOOP("CGameDlg", "Chat"),
+     QT_TRANSLATE_NOOP3("CGameDlg", "h", "Alt letter of Chat"), Qt::Key_F4},
     {0, nullptr, {nullptr, nullptr}, Qt::Key(0)},
-    {ID_GAME_EXIT, QT_TRANSLATE_NOOP("CGameDlg", "Exit"), QT_TRANSLATE_NOOP3("CGameDlg", "x", "Alt letter of Exit"), Qt::Key(0)},
+    {ID_GAME_EXIT, QT_TRANSLATE_NOOP("CGameDlg", "Exit"),
+     QT_TRANSLATE_NOOP3("CGameDlg", "x", "Alt letter of Exit"), Qt::Key(0)},
 };
 
+const MenuItem kHelpMenu[] = {
+    {ID_HELP_HELP, QT_TRANSLATE_NOOP("CGameDlg", "Help"),
+     QT_TRANSLATE_NOOP3("CGameDlg", "H", "Alt letter of Help in the Help menu"), Qt::Key_F1},
+    {ID_HELP_ABOUT, QT_TRANSLATE_NOOP("CGameDlg", "About"),
+     QT_TRANSLATE_NOOP3("CGameDlg", "A", "Alt letter of About"), Qt::Key(0)},
+};
+
+// The menu bar's own entries.
 const MenuItem kGameTitle = {0, QT_TRANSLATE_NOOP("CGameDlg", "Game"),
                              QT_TRANSLATE_NOOP3("CGameDlg", "G", "Alt letter of the Game menu"), Qt::Key(0)};
 const MenuItem kOptionsTitle = {ID_OPTIONS, QT_TRANSLATE_NOOP("CGameDlg", "Options"),
                                 QT_TRANSLATE_NOOP3("CGameDlg", "O", "Alt letter of the Options menu"), Qt::Key(0)};
 const MenuItem kHelpTitle = {0, QT_TRANSLATE_NOOP("CGameDlg", "Help"),
                              QT_TRANSLATE_NOOP3("CGameDlg", "H", "Alt letter of the Help menu"), Qt::Key(0)};
-
-const MenuItem kHelpMenu[] = {
-    {ID_HELP_HELP, QT_TRANSLATE_NOOP("CGameDlg", "Help"), QT_TRANSLATE_NOOP3("CGameDlg", "H", "Alt letter of Help in the Help menu"),
-     Qt::Key_F1},
-    {ID_HELP_ABOUT, QT_TRANSLATE_NOOP("CGameDlg", "About"), QT_TRANSLATE_NOOP3("CGameDlg", "A", "Alt letter of About"), Qt::Key(0)},
-};
 
 QString MenuText(const MenuItem& item)
 {
