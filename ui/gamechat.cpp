@@ -2,7 +2,6 @@
 // a line that came while the chat was closed.
 #include "ui/gamedlg.h"
 
-#include "store/settings.h"
 #include "ui/announce.h"
 #include "ui/boardview.h"
 #include "ui/chatpanel.h"
