@@ -84,6 +84,11 @@ bool NamingOpen()
 
 } // namespace
 
+std::string CRuleWatch::Opponent() const
+{
+    return m_pWnd->NetRole() == ENetRole::Computer ? "the computer" : "the partner";
+}
+
 void CRuleWatch::BeforeInput()
 {
     m_bNamingSeen = m_bNamingSeen || NamingOpen();
@@ -140,7 +145,7 @@ void CRuleWatch::OnShot(const CPlayer& target, int row, int col)
     if (!GameInProgress || m_game.ended)
         fault = "a shot after the battle was over";
     else if (human != m_game.playerToShoot)
-        fault = human ? "the player shot while the computer was to move" : "the computer shot in the player's turn";
+        fault = human ? "the player shot while " + Opponent() + " was to move" : Opponent() + " shot in the player's turn";
     if (!fault.empty() && m_strShotFault.empty())
         m_strShotFault = fault + " (cell " + std::to_string(row * BOARD_SIZE + col) + ")";
     // A miss passes the turn; a hit keeps it only under the traditional rule.
@@ -226,7 +231,7 @@ std::string CRuleWatch::ComputerKeepsMoving(long long nowMs)
     const long long bound = 8000 + 20LL * CompDelay;
     if (nowMs - m_nComputerWaitSince <= bound)
         return {};
-    return "the computer is to move, no window is open, and no shot came for " + std::to_string(bound) + " ms";
+    return Opponent() + " is to move, no window is open, and no shot came for " + std::to_string(bound) + " ms";
 }
 
 std::string CRuleWatch::JudgeEnd()
@@ -274,8 +279,8 @@ std::string CRuleWatch::Check(long long nowMs, bool outermost)
     if (std::string fault = BoardsOnlyProgress(); !fault.empty())
         return fault;
     if (m_game.live && GameInProgress && !m_game.ended && (MyTurn != 0) != m_game.playerToShoot)
-        return m_game.playerToShoot ? "the player is to shoot, yet the window waits for the computer"
-                                    : "the computer is to shoot, yet the window waits for the player";
+        return m_game.playerToShoot ? "the player is to shoot, yet the window waits for " + Opponent()
+                                    : Opponent() + " is to shoot, yet the window waits for the player";
     if (std::string fault = ComputerKeepsMoving(nowMs); !fault.empty())
         return fault;
     const std::vector<QWidget*> open = OtherWindows(m_pWnd);

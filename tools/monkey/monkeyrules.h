@@ -59,6 +59,7 @@ private:
         signed char fleetTwo[100] = {};
     };
 
+    std::string Opponent() const;
     void DetectNewGame();
     std::string JudgeEnd();
     std::string BoardsOnlyProgress();
