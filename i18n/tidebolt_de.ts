@@ -25,6 +25,33 @@
     </message>
 </context>
 <context>
+    <name>CChatPanel</name>
+    <message>
+        <source>Tidebolt: chat</source>
+        <translation>Tidebolt: Chat</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Senden</translation>
+    </message>
+    <message>
+        <source>Chat</source>
+        <translation>Chat</translation>
+    </message>
+    <message>
+        <source>Your line</source>
+        <translation>Deine Zeile</translation>
+    </message>
+    <message>
+        <source>Chat works in a network game, once a partner is connected.</source>
+        <translation>Der Chat geht im Netzwerkspiel, sobald ein Mitspieler verbunden ist.</translation>
+    </message>
+    <message>
+        <source>Chat is unavailable with this partner.</source>
+        <translation>Mit diesem Mitspieler ist kein Chat möglich.</translation>
+    </message>
+</context>
+<context>
     <name>CGameDlg</name>
     <message>
         <source>Game</source>
@@ -132,6 +159,10 @@ Esc	-  Spiel beenden
     <message>
         <source>Connect closed</source>
         <translation>Verbindung getrennt</translation>
+    </message>
+    <message>
+        <source>Chat</source>
+        <translation>Chat</translation>
     </message>
 </context>
 <context>

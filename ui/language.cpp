@@ -88,6 +88,11 @@ QString LanguageName(const QString& language)
     return name.isEmpty() ? language : name;
 }
 
+bool LoadCatalogue(QTranslator& translator, const QString& language)
+{
+    return translator.load(QStringLiteral("tidebolt_") + language, CATALOGUES);
+}
+
 void UseLanguage(const QString& language, const QString& qtFolder)
 {
     static QPointer<QTranslator> game;

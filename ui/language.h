@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class QTranslator;
+
 // The game's languages: which catalogues there are, which the desktop would
 // rather read, and putting one of them to work at run time.
 
@@ -18,6 +20,10 @@ QString DesktopLanguage();
 
 // A language's own name, as its readers look for it in a list.
 QString LanguageName(const QString& language);
+
+// Loads the game's catalogue of `language` into `translator` without putting
+// it to work: for a window that speaks another language than the game.
+bool LoadCatalogue(QTranslator& translator, const QString& language);
 
 // Installs the game's catalogue of `language` and Qt's own (the standard
 // buttons, a text field's menu) from `qtFolder`, by default where Qt keeps

@@ -1,14 +1,14 @@
 #include "ui/placeshipsdlg.h"
 
 #include "game/globals.h"
-#include "store/settings.h"
 #include "ui/dialogids.h"
 #include "ui/dlgunits.h"
+#include "ui/messagebox.h"
 #include "ui/placeboard.h"
 #include "ui/qtdrawcontext.h"
 
+#include <QEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -37,9 +37,9 @@ CRect BoardRectFromPlayerOne()
     return rc;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* text, const char* objectName)
+QPushButton* MakeButton(QWidget* parent, const char* objectName)
 {
-    auto* button = new QPushButton(QString::fromUtf8(text), parent);
+    auto* button = new QPushButton(parent);
     button->setObjectName(QString::fromLatin1(objectName));
     // Enter means OK whichever button has the focus: a button that took the
     // default along with the focus would let Enter cancel a hand-placed
@@ -68,9 +68,9 @@ CPlaceShipsDlg::CPlaceShipsDlg(QWidget* parent)
 {
     setFixedSize(CLIENT_WIDTH, CLIENT_HEIGHT);
     // Template order; the board widget sets the tab order.
-    m_btnOK = MakeButton(this, "OK", "IDOK");
-    m_btnCancel = MakeButton(this, "Cancel", "IDCANCEL");
-    m_btnRandom = MakeButton(this, "Random", "IDC_RANDOM");
+    m_btnOK = MakeButton(this, "IDOK");
+    m_btnCancel = MakeButton(this, "IDCANCEL");
+    m_btnRandom = MakeButton(this, "IDC_RANDOM");
     m_help = new QLabel(this);
     m_help->setObjectName(QStringLiteral("IDC_HELPTEXT"));
     m_help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -103,18 +103,31 @@ void CPlaceShipsDlg::OnInitDialog()
     m_bInitDone = true;
     m_rcFrame = FRAME_RECT;
     m_board->setGeometry(m_rcFrame.left, m_rcFrame.top, m_rcFrame.Width(), m_rcFrame.Height());
-    if (English) {
-        setWindowTitle(QStringLiteral("Placing ships"));
-        m_help->setText(QStringLiteral("Left MB :\n   Move\n\nRight MB :\n   Rotate"));
-    } else {
-        setWindowTitle(QStringLiteral("Расстановка кораблей"));
-        m_help->setText(QStringLiteral("Left MB :\n   Двигать\n\nRight MB :\n   Поворачивать"));
-    }
+    SetTexts();
     FitColumn();
     m_layout.m_rcBoard = BoardRectFromPlayerOne();
     m_layout.Shuffle();
     Redraw();
     UpdateOK();
+}
+
+void CPlaceShipsDlg::SetTexts()
+{
+    setWindowTitle(tr("Placing ships"));
+    m_help->setText(tr("Left MB :\n   Move\n\nRight MB :\n   Rotate"));
+    m_btnOK->setText(tr("OK"));
+    m_btnCancel->setText(tr("Cancel"));
+    m_btnRandom->setText(tr("Random"));
+}
+
+void CPlaceShipsDlg::changeEvent(QEvent* event)
+{
+    // Before the first showing there is nothing laid out to refit.
+    if (event->type() == QEvent::LanguageChange && m_bInitDone) {
+        SetTexts();
+        FitColumn();
+    }
+    QDialog::changeEvent(event);
 }
 
 void CPlaceShipsDlg::FitColumn()
@@ -141,9 +154,7 @@ void CPlaceShipsDlg::FitColumn()
 void CPlaceShipsDlg::OnOK()
 {
     if (!m_layout.IsValid()) {
-        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tidebolt"), QStringLiteral("!"),
-                        QMessageBox::Ok, this);
-        box.exec();
+        ShowMessage(this, QMessageBox::NoIcon, tr("!"));
         return;
     }
     PlayerOne.TakePlacement(PlaceGrid);
