@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>Chat works in a network game, once a partner is connected.</source>
-        <translation>Der Chat geht im Netzwerkspiel, sobald ein Mitspieler verbunden ist.</translation>
+        <translation>Der Chat ist im Netzwerkspiel verfügbar, sobald ein Mitspieler verbunden ist.</translation>
     </message>
     <message>
         <source>Chat is unavailable with this partner.</source>

@@ -219,7 +219,7 @@ private slots:
         QTest::newRow("chat, Russian") << "chat" << "ru"
             << "Tidebolt: чат|Отправить|Чат работает в сетевой игре, когда партнёр подключён.";
         QTest::newRow("chat, then German") << "chat" << "de"
-            << "Tidebolt: Chat|Senden|Der Chat geht im Netzwerkspiel, sobald ein Mitspieler verbunden ist.";
+            << "Tidebolt: Chat|Senden|Der Chat ist im Netzwerkspiel verfügbar, sobald ein Mitspieler verbunden ist.";
         QTest::newRow("chat, then English") << "chat" << "en"
             << "Tidebolt: chat|Send|Chat works in a network game, once a partner is connected.";
     }
