@@ -34,7 +34,7 @@ void CGameDlg::MarkChatItem()
     QAction* item = FindAction(ID_GAME_CHAT);
     if (!item)
         return;
-    const QString name = tr("Chat");
+    const QString name = MenuItemText(ID_GAME_CHAT);
     const int unread = m_chat->Unread();
     item->setText(unread == 0 ? name : QStringLiteral("%1 (%2)").arg(name).arg(unread));
 }
