@@ -38,9 +38,3 @@ void CGameDlg::MarkChatItem()
     const int unread = m_chat->Unread();
     item->setText(unread == 0 ? name : QStringLiteral("%1 (%2)").arg(name).arg(unread));
 }
-
-// The chat window retranslates itself; its item in the rebuilt menu is ours.
-void CGameDlg::RetranslateChat()
-{
-    MarkChatItem();
-}

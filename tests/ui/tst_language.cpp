@@ -5,6 +5,7 @@
 #include "store/records.h"
 #include "store/settings.h"
 #include "ui/chatpanel.h"
+#include "ui/gamedlg.h"
 #include "ui/language.h"
 #include "ui/namedlg.h"
 #include "ui/netdlg.h"
@@ -15,6 +16,7 @@
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -82,7 +84,10 @@ QStringList Flaws(const QString& language)
 QString Shown(QWidget* window)
 {
     QStringList shown{window->windowTitle()};
-    if (auto* scores = qobject_cast<CScoresDlg*>(window)) {
+    if (auto* main = qobject_cast<CGameDlg*>(window)) {
+        for (const QAction* menu : main->findChild<QMenuBar*>()->actions())
+            shown << menu->text().remove('&');
+    } else if (auto* scores = qobject_cast<CScoresDlg*>(window)) {
         shown << scores->m_btnDelete->text();
         for (int c = 0; c < scores->m_list->columnCount(); ++c)
             shown << scores->m_list->headerItem()->text(c);
@@ -199,6 +204,9 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("shown");
+        QTest::newRow("main, Russian") << "main" << "ru" << "Tidebolt|Игра|Опции|Помощь";
+        QTest::newRow("main, then German") << "main" << "de" << "Tidebolt|Spiel|Optionen|Hilfe";
+        QTest::newRow("main, then English") << "main" << "en" << "Tidebolt|Game|Options|Help";
         QTest::newRow("scores, Russian") << "scores" << "ru" << "Лучшая десятка|Удалить|№|Имя|Побед|Поражений|Очки";
         QTest::newRow("scores, then German") << "scores" << "de" << "Top 10|Löschen|Nr.|Name|Siege|Niederlagen|Punkte";
         QTest::newRow("scores, then English") << "scores" << "en" << "Top 10|Delete|№|Name|Win|Lose|Score";
@@ -242,7 +250,9 @@ private:
         std::unique_ptr<QWidget>& window = m_windows[name];
         if (window)
             return window.get();
-        if (name == QLatin1String("scores")) {
+        if (name == QLatin1String("main")) {
+            window = std::make_unique<CGameDlg>();
+        } else if (name == QLatin1String("scores")) {
             auto scores = std::make_unique<CScoresDlg>(nullptr, &m_table);
             scores->setAttribute(Qt::WA_DeleteOnClose, false);
             window = std::move(scores);
