@@ -15,6 +15,7 @@
 #include "ui/namedlg.h"
 #include "ui/optionsdlg.h"
 #include "ui/pictures.h"
+#include "ui/pixelview.h"
 #include "ui/resultdlg.h"
 #include "ui/scoresdlg.h"
 
@@ -102,6 +103,7 @@ private slots:
 
     void wholeGameWonByClickingTheEnemyFleet();
     void lostGameShowsTheComputersSurvivingShips();
+    void keptPictureFollowsEveryShotOfAGame();
     void computerTakesItsTime_data();
     void computerTakesItsTime();
     void clicksThatChangeNothing_data();
@@ -235,6 +237,34 @@ void TestGameDlg::lostGameShowsTheComputersSurvivingShips()
         QCOMPARE(frame.pixel(corner + QPoint(12, 12)), shown.pixel(12, 12));
     }
     QCOMPARE(revealed, 20);  // no deck of the computer was ever hit
+}
+
+// The view keeps the scene and each shot redraws only what it changed.
+// Through a whole game, hits, sinkings with the misses around them, the
+// ship counts, the computer's answers and the keys' cell cursor included,
+// what the view keeps is what a whole drawing of the scene gives.
+void TestGameDlg::keptPictureFollowsEveryShotOfAGame()
+{
+    const auto* view = qobject_cast<const CPixelView*>(m_dlg->ClientArea());
+    QVERIFY(view);
+    StartGame();
+    const CModalWait over = WhenModal<CResultDlg>([](CResultDlg* dlg) { FindButton(dlg, "OK")->click(); });
+    int shots = 0;
+    for (int cell = 0; cell < BOARD_CELLS && GameInProgress; ++cell) {
+        Click(CellCentre(PlayerTwo, cell / 10, cell % 10));
+        ++shots;
+        QVERIFY2(view->Scene() == m_dlg->RenderScene(), qPrintable(QString("after shot %1").arg(shots)));
+        // Every third shot the keys' cursor shows up on the next cell; the
+        // next click hides it again.
+        if (cell % 3 == 0 && GameInProgress) {
+            QTest::keyClick(m_dlg->ClientArea(), Qt::Key_Right);
+            QVERIFY(m_dlg->CellCursor().m_bShown);
+            QVERIFY2(view->Scene() == m_dlg->RenderScene(), qPrintable(QString("cursor after shot %1").arg(shots)));
+        }
+    }
+    QVERIFY(!GameInProgress);
+    // The end of the game: the tallies and any surviving ships shown.
+    QVERIFY(view->Scene() == m_dlg->RenderScene());
 }
 
 void TestGameDlg::computerTakesItsTime_data()
