@@ -36,6 +36,8 @@
 #include <utility>
 #include <vector>
 
+Q_DECLARE_METATYPE(ENetRole)
+
 namespace {
 
 std::vector<std::string> g_sounds;
@@ -464,25 +466,25 @@ void TestGameDlg::waitingShowsPleaseWait()
 
 void TestGameDlg::titleAndMenuFollowTheMode_data()
 {
-    QTest::addColumn<int>("role");
+    QTest::addColumn<ENetRole>("role");
     QTest::addColumn<bool>("english");
     QTest::addColumn<QString>("title");
     QTest::addColumn<bool>("newGameEnabled");
-    QTest::newRow("computer") << 0 << true << "Tidebolt" << true;
-    QTest::newRow("server") << 1 << true << "Tidebolt [ Server ]" << true;
-    QTest::newRow("client") << 2 << true << "Tidebolt [ Client ]" << false;
-    QTest::newRow("сервер") << 1 << false << "Tidebolt [ Сервер ]" << true;
-    QTest::newRow("клиент") << 2 << false << "Tidebolt [ Клиент ]" << false;
+    QTest::newRow("computer") << ENetRole::Computer << true << "Tidebolt" << true;
+    QTest::newRow("server") << ENetRole::Server << true << "Tidebolt [ Server ]" << true;
+    QTest::newRow("client") << ENetRole::Client << true << "Tidebolt [ Client ]" << false;
+    QTest::newRow("сервер") << ENetRole::Server << false << "Tidebolt [ Сервер ]" << true;
+    QTest::newRow("клиент") << ENetRole::Client << false << "Tidebolt [ Клиент ]" << false;
 }
 
 void TestGameDlg::titleAndMenuFollowTheMode()
 {
-    QFETCH(int, role);
+    QFETCH(ENetRole, role);
     QFETCH(bool, english);
     QFETCH(QString, title);
     QFETCH(bool, newGameEnabled);
-    if (role != 0)
-        m_dlg->BeginNetPlay(role == 1);
+    if (role != ENetRole::Computer)
+        m_dlg->BeginNetPlay(role == ENetRole::Server);
     English = english;
     m_dlg->SetLanguage(english);
     QCOMPARE(m_dlg->windowTitle(), title);
@@ -502,8 +504,8 @@ void TestGameDlg::titleAndMenuFollowTheMode()
         return shown.copy(QRect(row.topLeft(), QSize(row.height(), row.height())));
     };
     const QImage plain = markArea(items[1]);
-    QCOMPARE(markArea(items[3]) != plain, role == 0);  // "Game with computer"
-    QCOMPARE(markArea(items[4]) != plain, role != 0);  // "Game in Network"
+    QCOMPARE(markArea(items[3]) != plain, role == ENetRole::Computer);  // "Game with computer"
+    QCOMPARE(markArea(items[4]) != plain, role != ENetRole::Computer);  // "Game in Network"
     game->hide();
     m_dlg->GameWithComputer();
 }
