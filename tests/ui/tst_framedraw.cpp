@@ -206,7 +206,17 @@ void TestFrameDraw::placementBoardTakesTheGameBoardsMultiple()
     placing.show();
     QVERIFY(QTest::qWaitForWindowExposed(&placing));
     const QImage shown = placing.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    QCOMPARE(SShownDrawing::Find(shown, shown.height() / 2, 0).m_n, m_n);
+    const SShownDrawing board = SShownDrawing::Find(shown, shown.height() / 2, 0);
+    QCOMPARE(board.m_n, m_n);
+    // Grid lines one drawing pixel wide, where no deck of the random fleet
+    // can cover them, and the shadow.
+    QString fault;
+    const QPoint corner(44, 40);   // the board's corner from the frame's
+    QVERIFY2(board.Block(shown, corner + QPoint(0, 30), GRID, fault), qPrintable(fault));
+    QVERIFY2(board.Block(shown, corner + QPoint(30, 0), GRID, fault), qPrintable(fault));
+    QVERIFY2(board.Block(shown, corner + QPoint(260, 30), GRID, fault), qPrintable(fault));
+    QVERIFY2(board.Block(shown, corner + QPoint(261, 30), INNER, fault), qPrintable(fault));
+    QVERIFY2(board.Block(shown, corner + QPoint(100, 265), qRgb(20, 20, 20), fault), qPrintable(fault));
     const QRect area = placing.screen()->availableGeometry();
     QVERIFY(area.contains(placing.geometry().marginsAdded(TITLE_BAR)));
 }
