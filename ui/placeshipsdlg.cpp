@@ -2,8 +2,8 @@
 
 #include "game/globals.h"
 #include "store/settings.h"
-#include "ui/dialogids.h"
 #include "ui/boardview.h"
+#include "ui/dialogids.h"
 #include "ui/dlgunits.h"
 #include "ui/placeboard.h"
 #include "ui/qtdrawcontext.h"
