@@ -24,7 +24,7 @@ bool CGameApp::InitInstance()
     {
         CGameDlg dlg;
         dlg.OnInitDialog();
-        dlg.exec();
+        dlg.Run();
     }
     SetProfile(nullptr);
     return false;

@@ -4,6 +4,7 @@
 #include "game/shiplayout.h"
 #include "game/spokentext.h"
 #include "ui/announce.h"
+#include "ui/placeaccess.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -12,10 +13,12 @@
 CPlaceBoard::CPlaceBoard(CShipLayout& layout, const CRect& frame, QWidget* parent)
     : CPixelView(QSize(frame.Width(), frame.Height()), parent), m_layout(layout), m_frameOrigin(frame.left, frame.top)
 {
+    InstallPlaceBoardAccess();   // before anything asks for this widget's accessible object
     setObjectName(QStringLiteral("IDC_BOARD"));
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QString::fromUtf8(Phrase(SAY_YOUR_FLEET)));
-    setWhatsThis(QString::fromUtf8(Phrase(SAY_PLACEMENT_KEYS)));
+    setAccessibleName(QString::fromStdString(Phrase(SAY_YOUR_FLEET)));
+    // Read out after the name, unlike "What's this?", which readers leave alone.
+    setAccessibleDescription(QString::fromStdString(Phrase(SAY_PLACEMENT_KEYS)));
 }
 
 QPoint CPlaceBoard::ToLayout(const QPointF& pos) const

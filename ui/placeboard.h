@@ -23,6 +23,9 @@ public:
     // The cell under a point of this widget; false off the board and on a grid line.
     bool CellAt(const QPointF& pos, int& row, int& col) const;
 
+    // What screen readers explore.
+    const CShipLayout& Layout() const { return m_layout; }
+
 signals:
     void changed();
 

@@ -8,6 +8,8 @@
 #include "ui/datapath.h"
 #include "ui/splashdlg.h"
 
+#include <QEventLoop>
+
 #include <ctime>
 
 bool CGameDlg::OnInitDialog()
@@ -34,4 +36,15 @@ bool CGameDlg::OnInitDialog()
     SetLanguage(English != 0);
     WaitCursor->LoadFromFile(DataFilePath(WAIT_CURSOR_FILE));
     return true;
+}
+
+// exec() would make the window application-modal, and a window manager takes
+// a modal window without a parent as modal for every window of the program:
+// the main window is shown as a plain window and waits for its own end.
+void CGameDlg::Run()
+{
+    QEventLoop loop;
+    connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
+    show();
+    loop.exec(QEventLoop::DialogExec);
 }

@@ -252,6 +252,8 @@ private slots:
         const QByteArray before = Bytes(PlayerOne.m_fleet);
         QByteArray shown;
         const CModalWait placed = WhenModal<CPlaceShipsDlg>([&](CPlaceShipsDlg* dlg) {
+            // The pointer finds the board where the screen shows it.
+            QVERIFY(QTest::qWaitForWindowExposed(dlg));
             ShowTidyFleet(*dlg);
             Drag(*dlg, Cell(*dlg, 6, 6), Cell(*dlg, 9, 9));
             shown = Bytes();
