@@ -278,15 +278,6 @@ void TestFrameDraw::deckPictureIsNotResampled()
     QVERIFY(cell >= 0);
     const QPoint picture = CellCorner(PlayerOne, cell) + QPoint(1, 1);
     const QImage shown = ShownOnScreen(*m_dlg);
-    // A raised block: light edge on top and left, a blue line inside it, a
-    // near-black edge two pixels wide on the right and bottom.
-    const auto at = [&](int x, int y) { return QColor(shown.pixel(m_origin + (picture + QPoint(x, y)) * m_n)); };
-    QVERIFY(at(0, 12).lightness() > 200 && at(12, 0).lightness() > 200);
-    QVERIFY(at(1, 12).blue() > at(1, 12).red() + 100 && at(12, 1).blue() > at(12, 1).red() + 100);
-    for (int edge : {23, 24}) {
-        QVERIFY(at(edge, 12).lightness() < 40 && at(12, edge).lightness() < 40);
-    }
-    QVERIFY(at(2, 12) != at(1, 12) && at(12, 2) != at(12, 1));  // the line is one pixel wide
     // Every pixel of the picture is a whole block of its own colour.
     const QImage deck = Picture(IDB_SHIP).toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(deck.size(), QSize(25, 25));

@@ -1,4 +1,5 @@
-// Arranging the fleet with the mouse on the real placement dialog.
+// Arranging the fleet with the mouse on the real placement dialog, read off
+// the screen at each desktop scale CTest runs it at.
 #include "game/fleetrules.h"
 #include "game/gamerand.h"
 #include "game/player.h"
