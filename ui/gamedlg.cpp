@@ -19,8 +19,8 @@
 #include "ui/scoresdlg.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QShortcut>
 #include <QVBoxLayout>
