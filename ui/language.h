@@ -29,6 +29,9 @@ bool LoadCatalogue(QTranslator& translator, const QString& language);
 // buttons, a text field's menu) from `qtFolder`, by default where Qt keeps
 // them; every window then receives QEvent::LanguageChange.
 void UseLanguage(const QString& language, const QString& qtFolder = QString());
+// Qt's own texts alone (the standard buttons) in `language`: for a box that
+// speaks another language than the game, which goes on in its own.
+void UseQtLanguage(const QString& language, const QString& qtFolder = QString());
 // The stored language when `english` is set, else Russian: what the window
 // shows for either value of the English flag.
 void UseLanguage(bool english);

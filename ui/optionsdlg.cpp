@@ -302,10 +302,11 @@ QMessageBox::StandardButton COptionsDlg::Tell(QMessageBox::Icon icon, const QStr
                                               QMessageBox::StandardButtons buttons,
                                               QMessageBox::StandardButton defaultButton)
 {
-    // In the language the buttons now select, Qt's buttons included.
-    UseLanguage(m_nLanguage == 1 ? m_strOtherLanguage : RUSSIAN);
+    // In the language the buttons now select, Qt's buttons included; the
+    // game's other windows stay in the game's language behind it.
+    UseQtLanguage(m_nLanguage == 1 ? m_strOtherLanguage : RUSSIAN);
     const auto answer = ShowMessage(this, icon, text, buttons, defaultButton);
-    UseLanguage(English != 0);
+    UseQtLanguage(QString::fromStdString(GameLanguage()));
     return answer;
 }
 

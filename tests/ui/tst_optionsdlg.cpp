@@ -186,15 +186,15 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("after");
         const int yes = QMessageBox::Yes, no = QMessageBox::No, ok = QMessageBox::Ok;
-        const QString russian = "Tidebolt: Изменены настройки при которых текущая игра не может быть продолжена.\nНачать новую игру ?";
+        const QString russian = "Tidebolt: Изменены настройки при которых текущая игра не может быть продолжена.\nНачать новую игру ? / Да";
         QTest::newRow("1000 accepted") << 0 << 1 << "english,delay 1000" << ok << "" << "L1 E1 T1 S1 C1 D1000";
         QTest::newRow("1001 refused") << 0 << 1 << "hard,delay 1001" << ok << "Tidebolt: Please enter an integer between 0 and 1000." << "open";
         QTest::newRow("empty refused") << 0 << 1 << "hard,delay " << ok << "Tidebolt: Please enter a positive integer." << "open";
         QTest::newRow("no question outside a battle") << 0 << 1 << "hard,tradition,count" << ok << "" << "L3 E0 T0 S1 C0 D200";
         QTest::newRow("battle: delay, sound, language ask nothing") << 1 << 1 << "delay 10,sound,english" << ok << "" << "L1 E1 T1 S0 C1 D10";
-        QTest::newRow("battle: new level, Yes") << 1 << 1 << "english,normal" << yes << "Tidebolt: Begin new game ?" << "L2 E1 T1 S1 C1 D200";
+        QTest::newRow("battle: new level, Yes") << 1 << 1 << "english,normal" << yes << "Tidebolt: Begin new game ? / Yes" << "L2 E1 T1 S1 C1 D200";
         QTest::newRow("battle: new rule, No") << 1 << 1 << "tradition" << no << russian << "open";
-        QTest::newRow("battle: new level, Enter means Yes") << 1 << 1 << "english,hard" << 0 << "Tidebolt: Begin new game ?" << "L3 E1 T1 S1 C1 D200";
+        QTest::newRow("battle: new level, Enter means Yes") << 1 << 1 << "english,hard" << 0 << "Tidebolt: Begin new game ? / Yes" << "L3 E1 T1 S1 C1 D200";
         QTest::newRow("Level 7 kept outside a battle") << 0 << 7 << "" << ok << "" << "L0 E0 T1 S1 C1 D200";
     }
     void okChecksThenWrites()
@@ -215,7 +215,9 @@ private slots:
             QTimer answering;  // notes each message box and answers it
             connect(&answering, &QTimer::timeout, [&] {
                 if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                    boxes << box->windowTitle() + ": " + box->text();
+                    // A question's Yes speaks the dialog's language, as its text does.
+                    const QAbstractButton* yes = box->button(QMessageBox::Yes);
+                    boxes << box->windowTitle() + ": " + box->text() + (yes ? " / " + yes->text().remove('&') : "");
                     QAbstractButton* button = box->button(QMessageBox::StandardButton(answer));
                     if (answer == 0)
                         QTest::keyClick(box, Qt::Key_Return);
