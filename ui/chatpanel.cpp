@@ -1,10 +1,10 @@
 #include "ui/chatpanel.h"
 
 #include "net/qt/netconnection.h"
-#include "store/settings.h"
 #include "ui/announce.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,11 +18,6 @@
 namespace {
 constexpr int REFRESH_MS = 200;
 constexpr std::size_t FLOOD_LINES = 10;
-
-QString Text(const char* english, const char* russian)
-{
-    return QString::fromUtf8(English ? english : russian);
-}
 } // namespace
 
 CChatPanel::CChatPanel(QWidget* parent, CNetConnection& connection)
@@ -74,11 +69,18 @@ CChatPanel::CChatPanel(QWidget* parent, CNetConnection& connection)
 
 void CChatPanel::Retranslate()
 {
-    setWindowTitle(Text("Tidebolt: chat", "Tidebolt: чат"));
-    m_btnSend->setText(Text("Send", "Отправить"));
-    m_log->setAccessibleName(Text("Chat", "Чат"));
-    m_editLine->setAccessibleName(Text("Your line", "Ваша строка"));
+    setWindowTitle(tr("Tidebolt: chat"));
+    m_btnSend->setText(tr("Send"));
+    m_log->setAccessibleName(tr("Chat"));
+    m_editLine->setAccessibleName(tr("Your line"));
     UpdateState();
+}
+
+void CChatPanel::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        Retranslate();
+    QDialog::changeEvent(event);
 }
 
 void CChatPanel::Toggle()
@@ -105,7 +107,6 @@ void CChatPanel::Toggle()
 void CChatPanel::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    Retranslate();
     ShowNewLines();
     if (m_nUnread != 0) {
         m_nUnread = 0;
@@ -140,10 +141,9 @@ void CChatPanel::UpdateState()
 {
     const EChatState state = m_chat.State();
     if (state == EChatState::Off)
-        m_lblState->setText(Text("Chat works in a network game, once a partner is connected.",
-                                 "Чат работает в сетевой игре, когда партнёр подключён."));
+        m_lblState->setText(tr("Chat works in a network game, once a partner is connected."));
     else if (state == EChatState::Unavailable)
-        m_lblState->setText(Text("Chat is unavailable with this partner.", "Чат с этим партнёром недоступен."));
+        m_lblState->setText(tr("Chat is unavailable with this partner."));
     m_lblState->setVisible(state != EChatState::Open);
     m_editLine->setEnabled(state == EChatState::Open);
     m_btnSend->setEnabled(state == EChatState::Open);

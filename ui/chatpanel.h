@@ -26,8 +26,6 @@ public:
     void Toggle();
     // The connection was closed from this side; no notice comes for that.
     void ConnectionEnded();
-    // Shows the texts in the current language.
-    void Retranslate();
 
     const CNetChat& Chat() const { return m_chat; }
     int Unread() const { return m_nUnread; }
@@ -45,8 +43,10 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void Retranslate();
     void OnSend();
     void OnExtension(const CNetExtMsg& msg);
     // Brings what came since the last look into the log; a flood is shown

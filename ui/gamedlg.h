@@ -5,6 +5,7 @@
 #include "store/records.h"
 #include "ui/busyflag.h"
 #include "ui/frameshows.h"
+#include "ui/scenefacts.h"
 #include "ui/scenegeometry.h"
 
 #include <QDialog>
@@ -27,6 +28,7 @@ struct NETMSG;
 class CPlayer;
 class QAction;
 class QMenuBar;
+class QPainter;
 class QShortcut;
 class QTimer;
 class QWidget;
@@ -78,6 +80,8 @@ public:
     void ShowScores();
     void ConfirmExit();
     void SetLanguage(bool english);
+    // Menus, title and frame in the language now in force.
+    void Retranslate();
     void UpdateModeUI();
     void OnOK();       // Enter: shoots at the cell cursor or at the cell under the pointer
     void OnCancel();   // Esc and "Exit"
@@ -141,6 +145,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void reject() override;
     void accept() override;
 
@@ -163,13 +168,17 @@ private:
     void StartChat();
     // The chat item says how many of the partner's lines wait unread.
     void MarkChatItem();
-    void RetranslateChat();
     QAction* FindAction(int id) const;
     // Network play is over on this machine: back in the mode of a game
     // against the computer.
     void EndNetPlay();
     // The network game is over, its connection left as it is.
     void EndNetGame();
+
+    // What the scene is drawn from now, and everything below the menu bar
+    // drawn through a painter, within its clip.
+    SSceneFacts SceneFacts() const;
+    void PaintScene(QPainter& painter);
 
     // The window's first size: the largest whole multiple of the board that
     // fits the screen, unless the player's own size from last time fits.
@@ -189,6 +198,7 @@ private:
     unsigned char TallyReset = 0;
     bool m_bShowSplash = true;
     CCellCursor m_cursor;
+    SSceneFacts m_drawn;   // what the view's kept scene was drawn from
 
     CBoardView* m_client = nullptr;   // the area below the menu bar
     CChatPanel* m_chat = nullptr;
