@@ -109,6 +109,7 @@ void CNetSession::Named()
         if (MyTurn)
             m_link.Send(MakeSignalMsg(NET_SERVER_FIRST));
         SendRule();
+        m_nBattleRule = Tradition;
     }
     unsigned char fleet[BOARD_CELLS];
     PlayerOne.ExportFleet(fleet);
@@ -119,6 +120,9 @@ void CNetSession::Named()
 
 void CNetSession::Start()
 {
+    // The server's set-up brought its rule before its ready.
+    if (!m_bServer)
+        m_nBattleRule = Tradition;
     m_phase = ENetPhase::Battle;
     m_bLocalReady = m_bPeerReady = false;
     m_bWaiting = false;
@@ -132,12 +136,25 @@ bool CNetSession::MayShoot() const
 
 bool CNetSession::Shoot(int row, int col)
 {
-    if (!MayShoot() || !PlayerTwo.Shoot(row, col))
+    if (!MayShoot() || !ShootUnderBattleRule(PlayerTwo, row, col))
         return false;
     m_link.Send(MakeShotMsg(row, col));
     if (PlayerTwo.AllSunk())
         Finish();
     return true;
+}
+
+// A rule changed during a battle reaches the partner after shots it may
+// already have replayed under the old one; were it to count at once, a hit
+// in between would keep the turn on one machine and pass it on the other.
+// So the setting changes at once and the battle keeps the rule it began with.
+bool CNetSession::ShootUnderBattleRule(CPlayer& target, int row, int col)
+{
+    const unsigned char setting = Tradition;
+    Tradition = m_nBattleRule;
+    const bool taken = target.Shoot(row, col);
+    Tradition = setting;
+    return taken;
 }
 
 void CNetSession::SendRule()
@@ -231,7 +248,7 @@ ENetOutcome CNetSession::OpponentShot(int row, int col)
     // is not the game both machines are replaying.
     if (MyTurn || !IsOnBoard(row, col))
         return ENetOutcome::Ignored;
-    PlayerOne.Shoot(row, col);
+    ShootUnderBattleRule(PlayerOne, row, col);
     if (!PlayerOne.AllSunk())
         return ENetOutcome::Shot;
     Finish();

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+class CPlayer;
 // Where a network game stands, the same on both machines but for a moment
 // while a message travels.
 enum class ENetPhase {
@@ -95,6 +96,7 @@ private:
     ENetOutcome OnNetName(const NETMSG& rec);
     ENetOutcome OnNetBoard(const NETMSG& rec);
     ENetOutcome OpponentShot(int row, int col);
+    bool ShootUnderBattleRule(CPlayer& target, int row, int col);
     void Finish();
     void ClearReadiness() { m_bLocalReady = m_bPeerReady = m_bNameReceived = m_bBoardReceived = false; }
     // Part of the partner's set-up came: the frame waits for the rest.
@@ -116,4 +118,7 @@ private:
     bool m_bWaiting = false;
     // Client: the rule last received, -1 before any.
     int m_nServerRule = -1;
+    // The rule the battle began with: the server's as it sent it with its
+    // set-up, which its client then holds too.
+    unsigned char m_nBattleRule = 1;
 };

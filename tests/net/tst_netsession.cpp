@@ -272,6 +272,35 @@ private slots:
         QCOMPARE(int(m.m_session.ServerRule(static_cast<unsigned char>(1 - rule))), rule);
     }
 
+    // A rule changed in the middle of a battle reaches the partner after
+    // shots it may already have replayed under the old one: had it counted
+    // at once, each machine would have given such a hit a turn of its own.
+    void ruleChangedMidBattleCountsFromTheNextGame_data()
+    {
+        QTest::addColumn<bool>("server");
+        QTest::newRow("the client hears the server turn it off, then hits") << false;
+        QTest::newRow("the server turns it off, then the partner's hit comes") << true;
+    }
+
+    void ruleChangedMidBattleCountsFromTheNextGame()
+    {
+        QFETCH(bool, server);
+        CMachine m;
+        m.Reach(server, ENetPhase::Battle);   // begun under the rule
+        if (server) {
+            Tradition = 0;                   // the options' OK
+            m.m_session.SendRule();
+            m.Hear(Shot(0, 0));
+            QVERIFY2(!MyTurn, "the partner's hit must keep its turn, as it does on its own machine");
+        } else {
+            QCOMPARE(m.Hear(Bytes({NET_TRADITION, 0, 0})), ENetOutcome::Taken);
+            MyTurn = 1;
+            QVERIFY(m.m_session.Shoot(0, 6));   // a one-decker of the partner's fleet
+            QVERIFY2(MyTurn, "our hit must keep our turn, as the server replays it");
+        }
+        QCOMPARE(int(Tradition), 0);   // the setting itself has changed, for the next game
+    }
+
     void partnersSetUpIsChecked_data()
     {
         QTest::addColumn<bool>("english");

@@ -1,8 +1,12 @@
 // tidebolt_monkey: a hurried player's random input on the real main window,
 // offscreen, against the computer, with the rules checked after every input.
 //
-//   tidebolt_monkey [--seed S] [--games N] [--seconds T] [--log FILE]
-//   tidebolt_monkey --replay FILE
+//   tidebolt_monkey [--network] [--seed S] [--games N] [--seconds T] [--log FILE]
+//   tidebolt_monkey [--network] --replay FILE
+//
+// With --network the window plays a scripted partner over port 2004 in a
+// network namespace of its own (root, or a user namespace), never on the
+// machine's own network.
 //
 // Without a seed it takes one from the clock and prints it. Every input goes
 // to the log (default monkey-<seed>.log), one a line after a "# seed" line;
@@ -12,6 +16,7 @@
 #include "monkey.h"
 
 #include "store/tempprofile.h"
+#include "support/privatenet.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -20,6 +25,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <cstdlib>
 #include <thread>
 
@@ -31,10 +37,12 @@ struct Args {
     CMonkey::Limits limits;
     QString log;
     QString replay;
+    bool network = false;
 };
 
-bool ParseArgs(const QStringList& args, Args& out)
+bool ParseArgs(QStringList args, Args& out)
 {
+    out.network = args.removeAll(QStringLiteral("--network")) > 0;
     for (int i = 1; i + 1 < args.size(); i += 2) {
         const QString& flag = args[i];
         const QString& value = args[i + 1];
@@ -69,7 +77,7 @@ bool ReadLog(const QString& path, unsigned int& seed, QStringList& inputs)
     if (lines.isEmpty() || !lines.first().startsWith(QLatin1String("# seed ")))
         return false;
     bool ok = false;
-    seed = lines.first().mid(7).toUInt(&ok);
+    seed = lines.first().mid(7).section(' ', 0, 0).toUInt(&ok);
     inputs = lines.mid(1);
     return ok && !inputs.isEmpty();
 }
@@ -90,25 +98,36 @@ int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Before any thread starts: a namespace is entered by the whole process only then.
+    bool wantsNetwork = false;
+    for (int i = 1; i < argc; ++i)
+        wantsNetwork = wantsNetwork || std::strcmp(argv[i], "--network") == 0;
+    if (wantsNetwork && !EnterPrivateNetwork()) {
+        std::fprintf(stderr, "tidebolt_monkey: cannot make a network of its own (no network namespace here)\n");
+        return 2;
+    }
     QApplication app(argc, argv);
     Args args;
     QStringList replay;
     if (!ParseArgs(QApplication::arguments(), args)
         || (!args.replay.isEmpty() && !ReadLog(args.replay, args.seed, replay))) {
-        std::fprintf(stderr, "usage: tidebolt_monkey [--seed S] [--games N] [--seconds T] [--log FILE]\n"
-                             "       tidebolt_monkey --replay FILE\n");
+        std::fprintf(stderr, "usage: tidebolt_monkey [--network] [--seed S] [--games N] [--seconds T] [--log FILE]\n"
+                             "       tidebolt_monkey [--network] --replay FILE\n");
         return 2;
     }
     if (args.replay.isEmpty() && !args.haveSeed)
         args.seed = unsigned(QDateTime::currentMSecsSinceEpoch() % 1000000007);
     if (args.log.isEmpty())
-        args.log = QStringLiteral("monkey-%1%2.log").arg(args.seed).arg(args.replay.isEmpty() ? "" : "-replay");
+        args.log = QStringLiteral("monkey-%1%2%3.log")
+                       .arg(args.network ? "net-" : "")
+                       .arg(args.seed)
+                       .arg(args.replay.isEmpty() ? "" : "-replay");
     std::FILE* log = std::fopen(QFile::encodeName(args.log).constData(), "w");
     if (!log) {
         std::fprintf(stderr, "tidebolt_monkey: cannot write %s\n", qPrintable(args.log));
         return 2;
     }
-    std::fprintf(log, "# seed %u\n", args.seed);
+    std::fprintf(log, "# seed %u%s\n", args.seed, args.network ? " (replay with --network)" : "");
     std::printf("tidebolt_monkey: seed %u, inputs logged to %s%s\n", args.seed, qPrintable(args.log),
                 args.replay.isEmpty() ? "" : qPrintable(" (replaying " + args.replay + ")"));
     std::fflush(stdout);
@@ -135,7 +154,7 @@ int main(int argc, char* argv[])
     }).detach();
 
     {
-        CMonkey monkey(args.seed, ini, log);
+        CMonkey monkey(args.seed, ini, log, args.network);
         monkey.Run(args.limits, replay);
         monkey.PrintFigure();
     }

@@ -5,20 +5,26 @@
 #include "game/player.h"
 #include "game/shothook.h"
 #include "game/sound.h"
+#include "net/netsession.h"
 #include "store/settings.h"
 #include "support/gamewindow.h"
 #include "support/modal.h"
 #include "ui/gamedlg.h"
+#include "ui/namedlg.h"
+#include "ui/netdlg.h"
 #include "ui/optionsdlg.h"
 #include "ui/scoresdlg.h"
 
 #include <QAbstractButton>
 #include <QPushButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRadioButton>
 #include <QTest>
+#include <QThread>
 
 #include <cstdlib>
 #include <utility>
@@ -26,12 +32,11 @@
 namespace {
 
 CMonkey* g_monkey = nullptr;
-CRuleWatch* g_rules = nullptr;
 void WatchShot(const CPlayer& target, int row, int col)
 {
-    g_rules->OnShot(target, row, col);
-    if (&target == &PlayerTwo)
-        g_monkey->OnPlayerShot();
+    // The partner's own copy of the game is not the window's.
+    if (!CNetPartner::Resolving())
+        g_monkey->OnShot(target, row, col);
 }
 void Silence(const char*) {}
 
@@ -48,11 +53,11 @@ const NamedKey KEYS[] = {
     {"F1", Qt::Key_F1},        {"F2", Qt::Key_F2},       {"F3", Qt::Key_F3},     {"Esc", Qt::Key_Escape},
 };
 
-// The menu items a player in a hurry reaches for, by weight; the network
-// stays out of this game against the computer.
+// The menu items a player in a hurry reaches for, by weight; "Game in
+// Network" only in the network run, where the partner answers it.
 const std::pair<int, int> MENU_WEIGHTS[] = {
     {ID_GAME_NEWGAME, 4}, {ID_OPTIONS, 12}, {ID_GAME_SCORES, 15}, {ID_HELP_HELP, 15},
-    {ID_HELP_ABOUT, 8},   {ID_GAME_COMPUTER, 8}, {ID_GAME_EXIT, 3},
+    {ID_HELP_ABOUT, 8},   {ID_GAME_COMPUTER, 8}, {ID_GAME_EXIT, 3}, {ID_GAME_NETWORK, 6},
 };
 
 QAction* MenuAction(QWidget* wnd, int id)
@@ -94,10 +99,10 @@ std::vector<QAbstractButton*> ButtonsOf(QWidget* window)
 
 } // namespace
 
-CMonkey::CMonkey(unsigned int seed, const QString& iniPath, std::FILE* log)
-    : m_rng(seed), m_nSeed(seed), m_strIni(iniPath), m_pLog(log), m_rules(iniPath)
+CMonkey::CMonkey(unsigned int seed, const QString& iniPath, std::FILE* log, bool network)
+    : m_rng(seed), m_nSeed(seed), m_strIni(iniPath), m_pLog(log), m_rules(iniPath),
+      m_partner(network ? std::make_unique<CNetPartner>(seed ^ 0x5bd1e995u) : nullptr)
 {
-    g_rules = &m_rules;
     g_monkey = this;
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, [this] { Tick(); });
@@ -107,7 +112,16 @@ CMonkey::~CMonkey()
 {
     delete m_pWnd;
     SetShotHook(nullptr);
-    g_rules = nullptr;
+    g_monkey = nullptr;
+}
+
+void CMonkey::OnShot(const CPlayer& target, int row, int col)
+{
+    m_rules.OnShot(target, row, col);
+    if (m_partner)
+        m_partner->OnWindowShot(target, row, col);
+    if (&target == &PlayerTwo)
+        OnPlayerShot();
 }
 
 void CMonkey::OpenWindow()
@@ -125,6 +139,8 @@ void CMonkey::OpenWindow()
     m_pWnd->show();
     QApplication::setActiveWindow(m_pWnd);
     m_rules.Attach(m_pWnd);
+    if (m_partner)
+        m_partner->Attach(m_pWnd);
 }
 
 void CMonkey::Run(const Limits& limits, const QStringList& replay)
@@ -193,8 +209,13 @@ void CMonkey::Tick()
     ++m_nDepth;
     Perform(input);
     --m_nDepth;
-    if (const std::string fault = m_rules.Check(m_clock.elapsed(), m_nDepth == 0); !fault.empty())
+    // A partner's message opens windows too: the handler that opened one is
+    // under way for as long as any event loop runs inside the harness's own.
+    const bool outermost = m_nDepth == 0 && QThread::currentThread()->loopLevel() == 0;
+    if (const std::string fault = m_rules.Check(m_clock.elapsed(), outermost); !fault.empty())
         Stop(fault);
+    if (m_partner && !m_partner->Fault().empty())
+        Stop(m_partner->Fault());
     // The player left: the program would end here; start it again.
     if (m_nDepth == 0 && !m_pWnd->isVisible() && !QApplication::activeModalWidget()) {
         if (const std::string fault = m_rules.AfterExit(); !fault.empty())
@@ -209,8 +230,23 @@ QString CMonkey::NextInput()
 {
     QWidget* window = WindowToAnswer();
     if (window && Chance(100) < 70)
-        return InputForModal(window);
-    return InputForMainWindow();
+        return qobject_cast<CNetDlg*>(window) ? InputForNetDialog(window) : InputForModal(window);
+    // Leaving the network or starting afresh ends its game: in network play
+    // such inputs come seldom enough for games to be played to their end too.
+    static const QStringList leaving = {QStringLiteral("key Esc"), QStringLiteral("close"),
+                                        QStringLiteral("menu %1").arg(ID_GAME_COMPUTER),
+                                        QStringLiteral("menu %1").arg(ID_GAME_EXIT),
+                                        QStringLiteral("menu %1").arg(ID_GAME_NETWORK)};
+    static const QStringList restarting = {QStringLiteral("key F2"), QStringLiteral("menu %1").arg(ID_GAME_NEWGAME)};
+    const auto ends = [&](const QString& input) {
+        return m_pWnd->NetRole() != ENetRole::Computer
+               && (leaving.contains(input) || (GameInProgress && restarting.contains(input)));
+    };
+    QString input = InputForMainWindow();
+    for (int tries = 0; tries < 3 && ends(input); ++tries)
+        if (Chance(100) < 90)
+            input = InputForMainWindow();
+    return input;
 }
 
 QString CMonkey::InputForModal(QWidget* window)
@@ -231,13 +267,47 @@ QString CMonkey::InputForModal(QWidget* window)
     const std::vector<QAbstractButton*> buttons = ButtonsOf(window);
     if (buttons.empty())
         return QStringLiteral("key Esc");
+    // Cancelling the name ends network play; a player who came to play the
+    // partner does so now and then, not every third game.
+    auto* names = qobject_cast<CNameDlg*>(window);
+    if (names && m_pWnd->NetRole() != ENetRole::Computer && Chance(100) < 70)
+        return "button " + names->m_btnOK->text().remove('&');
     return "button " + buttons[Chance(int(buttons.size()))]->text().remove('&');
+}
+
+// Mostly a player who means to play: a role, the partner's address,
+// Connect, Start Game; now and then one who changes mind.
+QString CMonkey::InputForNetDialog(QWidget* window)
+{
+    const auto* dlg = static_cast<CNetDlg*>(window);
+    const auto button = [](const QAbstractButton* b) { return "button " + b->text().remove('&'); };
+    const int r = Chance(100);
+    if (r < 6)
+        return button(dlg->m_btnCancel);
+    if (r < 9)
+        return QStringLiteral("key Esc");
+    if (dlg->m_btnStart->isEnabled() && r < 80)
+        return button(dlg->m_btnStart);
+    if (!dlg->m_rbServer->isChecked() && !dlg->m_rbClient->isChecked())
+        return button(Chance(2) ? dlg->m_rbServer : dlg->m_rbClient);
+    if (r < 20)
+        return button(dlg->m_rbServer->isChecked() ? dlg->m_rbClient : dlg->m_rbServer);
+    if (dlg->m_rbClient->isChecked() && dlg->m_cbServer->currentText() != QLatin1String("127.0.0.1"))
+        return QStringLiteral("text 127.0.0.1");
+    if (dlg->m_btnConnect->isVisible() && dlg->m_btnConnect->isEnabled())
+        return button(dlg->m_btnConnect);
+    return InputForModal(window);
 }
 
 QString CMonkey::InputForMainWindow()
 {
-    // Between battles the player mostly wants the next one.
-    if (!GameInProgress && Chance(100) < 30)
+    // Between battles the player mostly wants the next one; in the
+    // network run, after a network game, so it asks for one.
+    if (m_partner && !GameInProgress && m_pWnd->NetRole() == ENetRole::Computer && Chance(100) < 40)
+        return QStringLiteral("menu %1").arg(ID_GAME_NETWORK);
+    const ENetPhase phase = m_pWnd->Session().Phase();
+    const bool between = phase == ENetPhase::Off || phase == ENetPhase::NoGame || phase == ENetPhase::Over;
+    if (!GameInProgress && between && Chance(100) < 30)
         return Chance(2) ? QStringLiteral("menu %1").arg(ID_GAME_NEWGAME) : QStringLiteral("key F2");
     const int r = Chance(100);
     if (r < 70) {
@@ -262,13 +332,19 @@ QString CMonkey::InputForMainWindow()
     }
     if (Chance(12) != 0) {   // else the window's close button
         int total = 0;
+        // Once connected, "Game in Network" again is a change of mind, not the way in.
+        const auto weight = [this](const std::pair<int, int>& w) {
+            if (w.first != ID_GAME_NETWORK)
+                return w.second;
+            return !m_partner ? 0 : m_pWnd->NetRole() == ENetRole::Computer ? w.second : 1;
+        };
         for (const auto& w : MENU_WEIGHTS)
-            total += w.second;
+            total += weight(w);
         int pick = Chance(total);
         for (const auto& w : MENU_WEIGHTS) {
-            if (pick < w.second)
+            if (pick < weight(w))
                 return QStringLiteral("menu %1").arg(w.first);
-            pick -= w.second;
+            pick -= weight(w);
         }
     }
     return QStringLiteral("close");
@@ -357,25 +433,47 @@ void CMonkey::Answer(const QStringList& words)
         return;
     const QString text = QStringList(words.mid(1)).join(' ');
     if (words.first() == QLatin1String("text")) {
-        if (auto* edit = window->findChild<QLineEdit*>())
+        if (auto* net = qobject_cast<CNetDlg*>(window))
+            net->m_cbServer->setEditText(text);
+        else if (auto* edit = window->findChild<QLineEdit*>())
             edit->setText(text);
         return;
     }
     for (QAbstractButton* b : ButtonsOf(window)) {
         if (b->text().remove('&') == text) {
+            // The partner's machine frees the port for a window that is to listen.
+            if (auto* net = qobject_cast<CNetDlg*>(window); net && b == net->m_rbServer && m_partner)
+                m_partner->StepAside();
             b->click();
             return;
         }
     }
 }
 
+QString CMonkey::Mode() const
+{
+    return m_partner ? QStringLiteral("monkey against the network") : QStringLiteral("monkey against the computer");
+}
+
 void CMonkey::PrintFigure() const
 {
-    std::printf("FIGURE: monkey against the computer | random clicks, keys, menus, dialogs, options and close "
-                "requests on the real main window offscreen, seed %u | %d games begun, %d played to the end, "
-                "%lld inputs, %d player and %d computer shots in %.1f s | no rule broken\n",
-                m_nSeed, m_rules.GamesStarted(), m_rules.GamesFinished(), m_nEvents, m_rules.HumanShots(),
-                m_rules.ComputerShots(), m_clock.elapsed() / 1000.0);
+    if (m_partner) {
+        std::printf("FIGURE: %s | random clicks, keys, menus, dialogs, options and close requests on the real main "
+                    "window offscreen against a scripted partner at random moments, seed %u | %d connections, %d network "
+                    "games begun, %d played to the end (%d and %d against the computer), %lld inputs, %d player and "
+                    "%d partner shots, %d messages from the window in %.1f s | no rule broken, the boards agreed "
+                    "after every shot\n",
+                    qPrintable(Mode()), m_nSeed, m_partner->Connections(), m_rules.NetGamesStarted(),
+                    m_rules.NetGamesFinished(), m_rules.GamesStarted() - m_rules.NetGamesStarted(),
+                    m_rules.GamesFinished() - m_rules.NetGamesFinished(), m_nEvents, m_rules.HumanShots(), m_partner->ShotsSent(),
+                    m_partner->MessagesReceived(), m_clock.elapsed() / 1000.0);
+    } else {
+        std::printf("FIGURE: %s | random clicks, keys, menus, dialogs, options and close requests on the real "
+                    "main window offscreen, seed %u | %d games begun, %d played to the end, %lld inputs, %d player "
+                    "and %d computer shots in %.1f s | no rule broken\n",
+                    qPrintable(Mode()), m_nSeed, m_rules.GamesStarted(), m_rules.GamesFinished(), m_nEvents,
+                    m_rules.HumanShots(), m_rules.ComputerShots(), m_clock.elapsed() / 1000.0);
+    }
     std::fflush(stdout);
 }
 
@@ -387,11 +485,17 @@ void CMonkey::Stop(const std::string& fault)
     std::fprintf(stderr, "tidebolt_monkey: seed %u; the last inputs (pause in ms, input):\n", m_nSeed);
     for (const QString& line : std::as_const(m_tail))
         std::fprintf(stderr, "    %s\n", line.toUtf8().constData());
+    if (m_partner && m_pWnd) {
+        std::fprintf(stderr, "tidebolt_monkey: the window: role %d, phase %d, battle %d, turn %d; the partner's last acts:\n",
+                     int(m_pWnd->NetRole()), int(m_pWnd->Session().Phase()), GameInProgress, MyTurn);
+        for (const std::string& line : m_partner->Trace())
+            std::fprintf(stderr, "    %s\n", line.c_str());
+    }
     std::fflush(stderr);
     std::fflush(m_pLog);
-    std::printf("FIGURE: monkey against the computer | random input on the real main window offscreen, seed %u | "
+    std::printf("FIGURE: %s | random input on the real main window offscreen, seed %u | "
                 "%d games begun, %d played to the end, %lld inputs in %.1f s | broken: %s\n",
-                m_nSeed, m_rules.GamesStarted(), m_rules.GamesFinished(), m_nEvents, m_clock.elapsed() / 1000.0,
+                qPrintable(Mode()), m_nSeed, m_rules.GamesStarted(), m_rules.GamesFinished(), m_nEvents, m_clock.elapsed() / 1000.0,
                 fault.c_str());
     std::fflush(stdout);
     // The fault may lie deep inside the window's own event loops: leave from here.

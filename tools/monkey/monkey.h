@@ -1,6 +1,7 @@
 #pragma once
 
 #include "monkeyrules.h"
+#include "netpartner.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -9,6 +10,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -22,6 +24,8 @@ class QWidget;
 // pause of its own, so that many land inside the computer's pauses and the
 // modal pictures. The rules are checked after every input. Everything it
 // does is written to a log, one input a line, that --replay plays again.
+// Against the network, the other machine is a scripted partner in the same
+// process, and the two sides' boards are compared after every shot.
 class CMonkey : public QObject {
 public:
     struct Limits {
@@ -29,7 +33,7 @@ public:
         int seconds = 0;        // 0: no bound
     };
 
-    CMonkey(unsigned int seed, const QString& iniPath, std::FILE* log);
+    CMonkey(unsigned int seed, const QString& iniPath, std::FILE* log, bool network);
     ~CMonkey() override;
 
     // Plays from the seed; or, with a log, the inputs it holds.
@@ -39,6 +43,8 @@ public:
     void PrintFigure() const;
     // Told of every shot of the player, from the rules' report.
     void OnPlayerShot();
+    // Every shot that changed a cell of the window's boards.
+    void OnShot(const CPlayer& target, int row, int col);
 
 private:
     void OpenWindow();
@@ -46,6 +52,7 @@ private:
     void Schedule();
     QString NextInput();
     QString InputForModal(QWidget* modal);
+    QString InputForNetDialog(QWidget* window);
     QString InputForMainWindow();
     void Perform(const QString& input);
     void Click(const QStringList& words);
@@ -53,6 +60,7 @@ private:
     void Menu(int id);
     void Answer(const QStringList& words);
     bool Done() const;
+    QString Mode() const;
     void Stop(const std::string& fault);
     int Chance(int below) { return std::uniform_int_distribution<int>(0, below - 1)(m_rng); }
 
@@ -62,6 +70,7 @@ private:
     std::FILE* m_pLog;
     CGameDlg* m_pWnd = nullptr;
     CRuleWatch m_rules;
+    std::unique_ptr<CNetPartner> m_partner;   // against the network only
     QTimer m_timer;
     QElapsedTimer m_clock;
     Limits m_limits;

@@ -2,6 +2,7 @@
 
 #include "game/globals.h"
 #include "game/player.h"
+#include "net/netsession.h"
 #include "store/settings.h"
 #include "support/gamewindow.h"
 #include "ui/namedlg.h"
@@ -12,11 +13,27 @@
 #include <QApplication>
 #include <QFile>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
 
 bool IsDeck(signed char code) { return code >= CELL_SHIP; }
+
+// Both machines record a network game for both players at the top level,
+// ten points either way: the winner's row a win, the loser's a loss,
+// nobody else's touched.
+std::string NetRecordFault(const SoakRecords& before, const SoakRecords& after, const std::string& winner,
+                           const std::string& loser)
+{
+    SoakRecords between = before;
+    auto row = std::find_if(between.begin(), between.end(), [&](const SoakRecord& r) { return r.name == winner; });
+    if (row == between.end())
+        row = between.insert(between.end(), SoakRecord{winner});
+    ++row->wins;
+    row->score += 10;
+    return RecordChangeFault(between, after, loser, false, 3);
+}
 
 // How far a cell has come under fire: shots only ever move it forward.
 int Progress(signed char code)
@@ -67,6 +84,11 @@ bool NamingOpen()
 
 } // namespace
 
+std::string CRuleWatch::Opponent() const
+{
+    return m_pWnd->NetRole() == ENetRole::Computer ? "the computer" : "the partner";
+}
+
 void CRuleWatch::BeforeInput()
 {
     m_bNamingSeen = m_bNamingSeen || NamingOpen();
@@ -105,6 +127,7 @@ void CRuleWatch::DetectNewGame()
     std::memcpy(m_game.fleetTwo, PlayerTwo.m_fleet, sizeof m_game.fleetTwo);
     m_nShotsSinceCheck = 0;
     ++m_nGamesStarted;
+    m_nNetGamesStarted += m_pWnd->NetRole() != ENetRole::Computer;
 }
 
 void CRuleWatch::OnShot(const CPlayer& target, int row, int col)
@@ -122,7 +145,7 @@ void CRuleWatch::OnShot(const CPlayer& target, int row, int col)
     if (!GameInProgress || m_game.ended)
         fault = "a shot after the battle was over";
     else if (human != m_game.playerToShoot)
-        fault = human ? "the player shot while the computer was to move" : "the computer shot in the player's turn";
+        fault = human ? "the player shot while " + Opponent() + " was to move" : Opponent() + " shot in the player's turn";
     if (!fault.empty() && m_strShotFault.empty())
         m_strShotFault = fault + " (cell " + std::to_string(row * BOARD_SIZE + col) + ")";
     // A miss passes the turn; a hit keeps it only under the traditional rule.
@@ -133,6 +156,11 @@ void CRuleWatch::OnShot(const CPlayer& target, int row, int col)
         m_game.won = human;
         m_game.name = Name;
         m_game.level = Level;
+        if (m_pWnd->NetRole() != ENetRole::Computer) {
+            m_game.name = PlayerOne.GetName();
+            m_game.partner = PlayerTwo.GetName();
+            ++m_nNetGamesFinished;
+        }
         ++m_nGamesFinished;
     }
 }
@@ -150,6 +178,13 @@ void CRuleWatch::CountPictures()
 
 std::string CRuleWatch::BoardsOnlyProgress()
 {
+    // A network game's set-up brings the partner's fleet before its battle
+    // begins: whatever battle was on the boards is over, and the next is
+    // watched from its start.
+    const bool setUp = m_pWnd->Session().Phase() == ENetPhase::Naming || m_pWnd->Session().Phase() == ENetPhase::Waiting;
+    if (setUp || m_bSetUpSeen)
+        m_game.live = false;
+    m_bSetUpSeen = setUp;
     if (!m_game.live)
         return {};
     const bool placed = NamingOpen() || m_bNamingSeen;
@@ -196,7 +231,7 @@ std::string CRuleWatch::ComputerKeepsMoving(long long nowMs)
     const long long bound = 8000 + 20LL * CompDelay;
     if (nowMs - m_nComputerWaitSince <= bound)
         return {};
-    return "the computer is to move, no window is open, and no shot came for " + std::to_string(bound) + " ms";
+    return Opponent() + " is to move, no window is open, and no shot came for " + std::to_string(bound) + " ms";
 }
 
 std::string CRuleWatch::JudgeEnd()
@@ -205,7 +240,12 @@ std::string CRuleWatch::JudgeEnd()
     if (m_game.pictures != 1)
         return std::to_string(m_game.pictures) + " result pictures for one game";
     const SoakRecords now = RowsOf(WindowRecords(m_pWnd));
-    if (std::string fault = RecordChangeFault(m_game.records, now, m_game.name, m_game.won, m_game.level); !fault.empty())
+    const std::string fault =
+        m_game.partner.empty()
+            ? RecordChangeFault(m_game.records, now, m_game.name, m_game.won, m_game.level)
+            : NetRecordFault(m_game.records, now, m_game.won ? m_game.name : m_game.partner,
+                             m_game.won ? m_game.partner : m_game.name);
+    if (!fault.empty())
         return "records: " + fault;
     return SavedTableFault(now);
 }
@@ -239,8 +279,8 @@ std::string CRuleWatch::Check(long long nowMs, bool outermost)
     if (std::string fault = BoardsOnlyProgress(); !fault.empty())
         return fault;
     if (m_game.live && GameInProgress && !m_game.ended && (MyTurn != 0) != m_game.playerToShoot)
-        return m_game.playerToShoot ? "the player is to shoot, yet the window waits for the computer"
-                                    : "the computer is to shoot, yet the window waits for the player";
+        return m_game.playerToShoot ? "the player is to shoot, yet the window waits for " + Opponent()
+                                    : Opponent() + " is to shoot, yet the window waits for the player";
     if (std::string fault = ComputerKeepsMoving(nowMs); !fault.empty())
         return fault;
     const std::vector<QWidget*> open = OtherWindows(m_pWnd);
@@ -249,7 +289,9 @@ std::string CRuleWatch::Check(long long nowMs, bool outermost)
             return "the window \"" + w->windowTitle().toStdString() + "\" has no button to leave it";
     // The end of a game is judged once its picture has gone and the
     // controller has had a turn of the event loop to record it.
-    const bool quiet = outermost && open.empty() && !(GameInProgress && !MyTurn);
+    // A network game waiting for the partner's set-up holds F1 to F3 on purpose.
+    const bool quiet = outermost && open.empty() && !(GameInProgress && !MyTurn)
+                       && m_pWnd->Session().Phase() != ENetPhase::Waiting;
     m_nQuietChecks = quiet ? m_nQuietChecks + 1 : 0;
     if (m_nQuietChecks < 2)
         return {};

@@ -39,6 +39,8 @@ public:
     int ComputerShots() const { return m_nComputerShots; }
     int GamesStarted() const { return m_nGamesStarted; }
     int GamesFinished() const { return m_nGamesFinished; }
+    int NetGamesStarted() const { return m_nNetGamesStarted; }
+    int NetGamesFinished() const { return m_nNetGamesFinished; }
 
 private:
     struct Game {
@@ -50,12 +52,14 @@ private:
         int pictures = 0;
         std::string name;         // who played it, and at which level, as it ended
         int level = 0;
+        std::string partner;      // a network game's other player, recorded too
         int tallies[2] = {0, 0};
         SoakRecords records;
         signed char fleetOne[100] = {};
         signed char fleetTwo[100] = {};
     };
 
+    std::string Opponent() const;
     void DetectNewGame();
     std::string JudgeEnd();
     std::string BoardsOnlyProgress();
@@ -70,10 +74,13 @@ private:
     int m_nShotsSinceCheck = 0;
     int m_nQuietChecks = 0;
     bool m_bNamingSeen = false;          // a name or placement dialog at the last check
+    bool m_bSetUpSeen = false;           // a network game's set-up at the last check
     long long m_nComputerWaitSince = -1;
     QPointer<QWidget> m_pLastPicture;
     int m_nHumanShots = 0;
     int m_nComputerShots = 0;
     int m_nGamesStarted = 0;
     int m_nGamesFinished = 0;
+    int m_nNetGamesStarted = 0;
+    int m_nNetGamesFinished = 0;
 };
