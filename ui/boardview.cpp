@@ -148,6 +148,12 @@ void CBoardView::Enlarge(const QRect& part)
     if (m_scene.isNull())
         return;
     const int n = Multiple();
+    if (n == 1) {
+        // At its own size the picture is the scene: shared, not a second copy.
+        m_nMultiple = n;
+        m_picture = m_scene;
+        return;
+    }
     QRect todo = part & m_scene.rect();
     if (n != m_nMultiple || m_picture.isNull()) {
         m_nMultiple = n;

@@ -1,6 +1,7 @@
 #include "ui/pictures.h"
 
 #include <QHash>
+#include <QImage>
 #include <QString>
 
 namespace {
@@ -14,7 +15,9 @@ QString PicturePath(int resourceId)
 
 QPixmap LoadPicture(int resourceId)
 {
-    return QPixmap(PicturePath(resourceId));
+    // Not QPixmap(path): that keeps a copy in Qt's pixmap cache, which would
+    // hold the picture for the whole run after its window has gone.
+    return QPixmap::fromImage(QImage(PicturePath(resourceId)));
 }
 
 const QPixmap& Picture(int resourceId)
