@@ -3,6 +3,7 @@
 #include "net/netchat.h"
 
 #include <QDialog>
+#include <QStringList>
 
 #include <cstdint>
 
@@ -29,9 +30,12 @@ public:
     // Shows the texts in the current language.
     void Retranslate();
 
+    void setVisible(bool visible) override;
+
     const CNetChat& Chat() const { return m_chat; }
     int Unread() const { return m_nUnread; }
 
+    // Built when the chat is first shown.
     QPlainTextEdit* m_log = nullptr;
     QLabel* m_lblState = nullptr;
     QLineEdit* m_editLine = nullptr;
@@ -47,6 +51,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void BuildWidgets();
+    // The log as it would stand, kept as text until the widgets are built.
+    void AppendToLog(const QString& text);
+    void ClearLog();
     void OnSend();
     void OnExtension(const CNetExtMsg& msg);
     // Brings what came since the last look into the log; a flood is shown
@@ -58,6 +66,7 @@ private:
     CNetConnection& m_connection;
     CNetChat m_chat;
     QTimer* m_refresh = nullptr;
+    QStringList m_unbuiltLog;
     std::uint64_t m_nShown = 0;
     int m_nUnread = 0;
     bool m_bPlaced = false;
