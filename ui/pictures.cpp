@@ -1,7 +1,7 @@
 #include "ui/pictures.h"
 
 #include <QHash>
-#include <QImage>
+#include <QImageReader>
 #include <QString>
 
 namespace {
@@ -15,9 +15,13 @@ QString PicturePath(int resourceId)
 
 QPixmap LoadPicture(int resourceId)
 {
-    // Not QPixmap(path): that keeps a copy in Qt's pixmap cache, which would
-    // hold the picture for the whole run after its window has gone.
-    return QPixmap::fromImage(QImage(PicturePath(resourceId)));
+    // Read as PNG and nothing else: left to guess, Qt loads every image
+    // plugin to ask it first, which costs the splash a few milliseconds
+    // before it can show. Not QPixmap(path) either: that keeps a copy in
+    // Qt's pixmap cache, holding the picture after its window has gone.
+    QImageReader reader(PicturePath(resourceId), "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
 }
 
 const QPixmap& Picture(int resourceId)
