@@ -22,7 +22,7 @@ bool CGameApp::InitInstance()
     // the about box's film is decoration and not worth a word.
     NoteMissingDataFiles({SOUND_MISS, SOUND_HIT, SOUND_WIN, SOUND_LOSE, WAIT_CURSOR_FILE},
                          DataFolders(QCoreApplication::applicationDirPath()));
-    StartGameWindow()->exec();
+    StartGameWindow()->Run();
     SetProfile(nullptr);
     return false;
 }

@@ -60,9 +60,9 @@ bool CPlayer::ComputerShot()
                 continue;
             int row = 0;
             int col = 0;
-            if (FindRowRun(length, row, col))
+            if (FindRun(length, 0, 1, row, col))
                 return Shoot(row, col + 1);
-            if (FindColumnRun(length, row, col))
+            if (FindRun(length, 1, 0, row, col))
                 return Shoot(row + 1, col);
         }
     }
@@ -88,29 +88,14 @@ bool CPlayer::OnlyLengthLeft(int length) const
     return m_shipsLeft[length - 1] != 0;
 }
 
-bool CPlayer::FindRowRun(int length, int& row, int& col) const
+// The first run of `length` cells, row by row, that may still hold a ship,
+// lying along (dRow, dCol): (0, 1) across a row, (1, 0) down a column.
+bool CPlayer::FindRun(int length, int dRow, int dCol, int& row, int& col) const
 {
-    for (int r = 0; r < BOARD_SIZE; ++r) {
-        for (int c = 0; c <= BOARD_SIZE - length; ++c) {
+    for (int r = 0; r + (length - 1) * dRow < BOARD_SIZE; ++r) {
+        for (int c = 0; c + (length - 1) * dCol < BOARD_SIZE; ++c) {
             int run = 0;
-            while (run < length && MayHoldShip(GetCell(r, c + run)))
-                ++run;
-            if (run == length) {
-                row = r;
-                col = c;
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
-bool CPlayer::FindColumnRun(int length, int& row, int& col) const
-{
-    for (int r = 0; r <= BOARD_SIZE - length; ++r) {
-        for (int c = 0; c < BOARD_SIZE; ++c) {
-            int run = 0;
-            while (run < length && MayHoldShip(GetCell(r + run, c)))
+            while (run < length && MayHoldShip(GetCell(r + run * dRow, c + run * dCol)))
                 ++run;
             if (run == length) {
                 row = r;

@@ -56,8 +56,7 @@ public:
     // Computer opponent
     bool ComputerShot();
     bool OnlyLengthLeft(int length) const;
-    bool FindRowRun(int length, int& row, int& col) const;
-    bool FindColumnRun(int length, int& row, int& col) const;
+    bool FindRun(int length, int dRow, int dCol, int& row, int& col) const;
 
     // Drawing, only while m_pDC is set
     void Draw();

@@ -1,56 +1,82 @@
 #include "game/spokentext.h"
 
-#include "store/settings.h"
+#include "game/texts.h"
 
 namespace {
 
-struct Words {
-    const char* english;
-    const char* russian;
+const char* const CONTEXT = "SpokenText";
+
+const char* const PHRASES[] = {
+    QT_TRANSLATE_NOOP("SpokenText", "Your turn"),
+    QT_TRANSLATE_NOOP("SpokenText", "You win!"),
+    QT_TRANSLATE_NOOP("SpokenText", "You lose!"),
+    QT_TRANSLATE_NOOP("SpokenText", "Battlefield"),
+    QT_TRANSLATE_NOOP("SpokenText", "Your fleet"),
+    QT_TRANSLATE_NOOP("SpokenText", "Tab: next ship, arrows: move it, R or Space: turn it"),
+    //: The player's own board, as the opponent's shots at it are reported.
+    QT_TRANSLATE_NOOP("SpokenText", "your board"),
 };
 
-const Words PHRASES[] = {
-    {"Your turn", "Ваш ход"},
-    {"You win!", "Вы победили!"},
-    {"You lose!", "Вы проиграли!"},
-    {"Battlefield", "Поле боя"},
-    {"Your fleet", "Ваш флот"},
-    {"Tab: next ship, arrows: move it, R or Space: turn it",
-     "Tab: следующий корабль, стрелки: двигать, R или пробел: повернуть"},
-};
-
-// Russian players skip Й, so the tenth column is К.
-const char* const RUSSIAN_COLUMNS[BOARD_SIZE] = {"А", "Б", "В", "Г", "Д", "Е", "Ж", "З", "И", "К"};
-
-const Words STATE_WORDS[] = {
-    {"not shot", "не обстреляна"},   // CELL_WATER
-    {"miss", "мимо"},                // CELL_MISS
-    {"your deck", "ваша палуба"},    // CELL_SHIP: only its owner ever sees one
-    {"hit", "ранен"},                // CELL_HIT
-    {"sunk", "убит"},                // CELL_SUNK
-    {"afloat", "уцелел"},            // CELL_SHOWN
+const char* const STATE_WORDS[] = {
+    //: A cell of a board.
+    QT_TRANSLATE_NOOP("SpokenText", "not shot"),    // CELL_WATER
+    //: A cell of a board.
+    QT_TRANSLATE_NOOP("SpokenText", "miss"),        // CELL_MISS
+    //: A cell of a board.
+    QT_TRANSLATE_NOOP("SpokenText", "your deck"),   // CELL_SHIP: only its owner ever sees one
+    //: A cell of a board.
+    QT_TRANSLATE_NOOP("SpokenText", "hit"),         // CELL_HIT
+    //: A cell of a board.
+    QT_TRANSLATE_NOOP("SpokenText", "sunk"),        // CELL_SUNK
+    //: A cell of a board: a deck shown after a lost game.
+    QT_TRANSLATE_NOOP("SpokenText", "afloat"),      // CELL_SHOWN
 };
 
 // Ships by length, in the order of the table below a board: one deck first.
-const Words SHIP_KINDS_SAID[SHIP_KINDS] = {
-    {"one-deck", "однопалубных"},
-    {"two-deck", "двухпалубных"},
-    {"three-deck", "трёхпалубных"},
-    {"four-deck", "четырёхпалубных"},
+const char* const SHIP_KINDS_SAID[SHIP_KINDS] = {
+    //: Ships afloat: the count of ships of one deck follows.
+    QT_TRANSLATE_NOOP("SpokenText", "one-deck"),
+    //: Ships afloat: the count of ships of two decks follows.
+    QT_TRANSLATE_NOOP("SpokenText", "two-deck"),
+    //: Ships afloat: the count of ships of three decks follows.
+    QT_TRANSLATE_NOOP("SpokenText", "three-deck"),
+    //: Ships afloat: the count of ships of four decks follows.
+    QT_TRANSLATE_NOOP("SpokenText", "four-deck"),
 };
 
-std::string Say(const Words& words)
+std::string Say(const char* source)
 {
-    return English ? words.english : words.russian;
+    return GameText(CONTEXT, source);
 }
 
-// "1 deck", "3 decks"; "1 палуба", "3 палубы" (a ship has at most four).
+// "1 deck", "3 decks" (a ship has at most four).
 std::string Decks(int count)
 {
-    const std::string n = std::to_string(count);
-    if (English)
-        return n + (count == 1 ? " deck" : " decks");
-    return n + (count == 1 ? " палуба" : " палубы");
+    return GameText(CONTEXT, QT_TRANSLATE_N_NOOP("SpokenText", "%n deck(s)"), count);
+}
+
+// The n-th character of a UTF-8 text, empty past its end.
+std::string NthCharacter(const std::string& text, int n)
+{
+    size_t at = 0;
+    for (int i = 0; at < text.size(); ++i) {
+        size_t next = at + 1;
+        while (next < text.size() && (static_cast<unsigned char>(text[next]) & 0xC0) == 0x80)
+            ++next;
+        if (i == n)
+            return text.substr(at, next - at);
+        at = next;
+    }
+    return {};
+}
+
+// The first "%1" of a text replaced.
+std::string Filled(std::string text, const std::string& value)
+{
+    const size_t at = text.find("%1");
+    if (at != std::string::npos)
+        text.replace(at, 2, value);
+    return text;
 }
 
 signed char ViewAt(const CPlayer& board, int row, int col)
@@ -79,18 +105,23 @@ int SunkLength(const CPlayer& board, int row, int col)
 
 } // namespace
 
-const char* Phrase(SpokenPhrase phrase)
+std::string Phrase(SpokenPhrase phrase)
 {
-    const Words& words = PHRASES[phrase];
-    return English ? words.english : words.russian;
+    return Say(PHRASES[phrase]);
+}
+
+std::string ColumnName(int col)
+{
+    //: The ten column letters of a board, left to right, one character each.
+    const std::string letters = Say(QT_TRANSLATE_NOOP("SpokenText", "ABCDEFGHIJ"));
+    const std::string letter = NthCharacter(letters, col);
+    // A catalogue short of letters still names every column.
+    return letter.empty() ? std::string(1, static_cast<char>('A' + col)) : letter;
 }
 
 std::string CellName(int row, int col)
 {
-    const std::string number = std::to_string(row + 1);
-    if (English)
-        return std::string(1, static_cast<char>('A' + col)) + number;
-    return RUSSIAN_COLUMNS[col] + number;
+    return ColumnName(col) + std::to_string(row + 1);
 }
 
 std::string CellStateWord(const CPlayer& board, int row, int col)
@@ -111,7 +142,9 @@ std::string ShotReport(const CPlayer& target, int row, int col)
 
 std::string ShipsAfloatText(const CPlayer& player)
 {
-    std::string text = English ? "Ships afloat" : "На плаву";
+    // Both tables are read alike, so each says whose ships it counts.
+    std::string text = player.m_bHuman ? Say(QT_TRANSLATE_NOOP("SpokenText", "Your ships afloat"))
+                                       : Say(QT_TRANSLATE_NOOP("SpokenText", "Enemy ships afloat"));
     for (int k = 0; k < SHIP_KINDS; ++k) {
         text += k == 0 ? " — " : ", ";
         text += Say(SHIP_KINDS_SAID[k]) + ": " + std::to_string(int(player.m_shipsLeft[k]));
@@ -123,9 +156,22 @@ std::string PlacedShipText(int length, int firstRow, int firstCol, int lastRow, 
                            bool touching)
 {
     std::string text = Decks(length) + ": " + CellName(firstRow, firstCol);
+    //: Between the first and the last cell of a ship: A1 to A4.
     if (length > 1)
-        text += (English ? " to " : " – ") + CellName(lastRow, lastCol);
+        text += Say(QT_TRANSLATE_NOOP("SpokenText", " to ")) + CellName(lastRow, lastCol);
     if (touching)
-        text += English ? " (ships touch: OK is refused)" : " (корабли касаются: OK недоступен)";
+        text += Say(QT_TRANSLATE_NOOP("SpokenText", " (ships touch: OK is refused)"));
     return text;
+}
+
+std::string PlacementCellText(int decks, int ships)
+{
+    //: A cell of the placement board with no ship on it.
+    if (ships == 0)
+        return Say(QT_TRANSLATE_NOOP("SpokenText", "water"));
+    //: A cell of the placement board where two ships lie on each other.
+    if (ships > 1)
+        return Say(QT_TRANSLATE_NOOP("SpokenText", "ships overlap"));
+    //: A cell of the placement board; %1 is the ship's length: "3 decks".
+    return Filled(Say(QT_TRANSLATE_NOOP("SpokenText", "ship of %1")), Decks(decks));
 }

@@ -11,10 +11,16 @@
 #ifndef QT_TRANSLATE_NOOP
 #define QT_TRANSLATE_NOOP(scope, x) x
 #endif
+#ifndef QT_TRANSLATE_N_NOOP
+#define QT_TRANSLATE_N_NOOP(scope, x) x
+#endif
 
-// The front end's catalogue lookup: the text in the player's language, UTF-8.
-using TextLookup = std::string (*)(const char* context, const char* source);
+// The front end's catalogue lookup: the text in the player's language, UTF-8,
+// in the plural form `count` asks for and with "%n" replaced by it; a count
+// below zero for a text without one.
+using TextLookup = std::string (*)(const char* context, const char* source, int count);
 void SetTextLookup(TextLookup lookup);
 
 // The source itself while no lookup is set (tests of the core, the simulator).
 std::string GameText(const char* context, const char* source);
+std::string GameText(const char* context, const char* source, int count);

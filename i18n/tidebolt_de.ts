@@ -133,6 +133,65 @@ Esc	-  Spiel beenden
         <source>Connect closed</source>
         <translation>Verbindung getrennt</translation>
     </message>
+    <message>
+        <source>N</source>
+        <comment>Alt letter of New game</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>Alt letter of Scores</comment>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>c</source>
+        <comment>Alt letter of Game with computer</comment>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>w</source>
+        <comment>Alt letter of Game in Network</comment>
+        <translation>w</translation>
+    </message>
+    <message>
+        <source>Chat</source>
+        <translation>Chat</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <comment>Alt letter of Chat</comment>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <comment>Alt letter of Exit</comment>
+        <translation>e</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <comment>Alt letter of the Game menu</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>O</source>
+        <comment>Alt letter of the Options menu</comment>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <comment>Alt letter of the Help menu</comment>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <comment>Alt letter of Help in the Help menu</comment>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <comment>Alt letter of About</comment>
+        <translation>b</translation>
+    </message>
 </context>
 <context>
     <name>CNameDlg</name>
@@ -350,6 +409,21 @@ Rechte Maustaste:
         <source>!</source>
         <translation>!</translation>
     </message>
+    <message>
+        <source>Tab :
+   Next ship
+Arrows :
+   Move
+R, Space :
+   Rotate</source>
+        <extracomment>Below the mouse help, in the same layout: the keys that work the board.</extracomment>
+        <translation>Tab :
+   Nächstes Schiff
+Pfeile :
+   Bewegen
+R, Leertaste :
+   Drehen</translation>
+    </message>
 </context>
 <context>
     <name>CPlayer</name>
@@ -485,10 +559,6 @@ Rechte Maustaste:
         </translation>
     </message>
     <message>
-        <source>Ships afloat</source>
-        <translation>Schiffe im Spiel</translation>
-    </message>
-    <message>
         <source>one-deck</source>
         <extracomment>Ships afloat: the count of ships of one deck follows.</extracomment>
         <translation>Einer</translation>
@@ -516,6 +586,34 @@ Rechte Maustaste:
     <message>
         <source> (ships touch: OK is refused)</source>
         <translation> (Schiffe berühren sich: OK ist gesperrt)</translation>
+    </message>
+    <message>
+        <source>your board</source>
+        <extracomment>The player&apos;s own board, as the opponent&apos;s shots at it are reported.</extracomment>
+        <translation>dein Feld</translation>
+    </message>
+    <message>
+        <source>Your ships afloat</source>
+        <translation>Deine Schiffe im Spiel</translation>
+    </message>
+    <message>
+        <source>Enemy ships afloat</source>
+        <translation>Gegnerische Schiffe im Spiel</translation>
+    </message>
+    <message>
+        <source>water</source>
+        <extracomment>A cell of the placement board with no ship on it.</extracomment>
+        <translation>Wasser</translation>
+    </message>
+    <message>
+        <source>ships overlap</source>
+        <extracomment>A cell of the placement board where two ships lie on each other.</extracomment>
+        <translation>Schiffe überlappen</translation>
+    </message>
+    <message>
+        <source>ship of %1</source>
+        <extracomment>A cell of the placement board; %1 is the ship&apos;s length: &quot;3 decks&quot;.</extracomment>
+        <translation>Schiff, %1</translation>
     </message>
 </context>
 </TS>

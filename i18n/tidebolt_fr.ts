@@ -133,6 +133,65 @@ Esc	-  quitter le jeu
         <source>Connect closed</source>
         <translation>Connexion fermée</translation>
     </message>
+    <message>
+        <source>N</source>
+        <comment>Alt letter of New game</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>Alt letter of Scores</comment>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>c</source>
+        <comment>Alt letter of Game with computer</comment>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>w</source>
+        <comment>Alt letter of Game in Network</comment>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>Chat</source>
+        <translation>Discussion</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <comment>Alt letter of Chat</comment>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <comment>Alt letter of Exit</comment>
+        <translation>Q</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <comment>Alt letter of the Game menu</comment>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>O</source>
+        <comment>Alt letter of the Options menu</comment>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <comment>Alt letter of the Help menu</comment>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <comment>Alt letter of Help in the Help menu</comment>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <comment>Alt letter of About</comment>
+        <translation>p</translation>
+    </message>
 </context>
 <context>
     <name>CNameDlg</name>
@@ -350,6 +409,21 @@ Clic droit :
         <source>!</source>
         <translation>!</translation>
     </message>
+    <message>
+        <source>Tab :
+   Next ship
+Arrows :
+   Move
+R, Space :
+   Rotate</source>
+        <extracomment>Below the mouse help, in the same layout: the keys that work the board.</extracomment>
+        <translation>Tab :
+   Navire suivant
+Flèches :
+   Déplacer
+R, Espace :
+   Tourner</translation>
+    </message>
 </context>
 <context>
     <name>CPlayer</name>
@@ -485,10 +559,6 @@ Clic droit :
         </translation>
     </message>
     <message>
-        <source>Ships afloat</source>
-        <translation>Navires à flot</translation>
-    </message>
-    <message>
         <source>one-deck</source>
         <extracomment>Ships afloat: the count of ships of one deck follows.</extracomment>
         <translation>d’une case</translation>
@@ -516,6 +586,34 @@ Clic droit :
     <message>
         <source> (ships touch: OK is refused)</source>
         <translation> (des navires se touchent : OK est refusé)</translation>
+    </message>
+    <message>
+        <source>your board</source>
+        <extracomment>The player&apos;s own board, as the opponent&apos;s shots at it are reported.</extracomment>
+        <translation>votre grille</translation>
+    </message>
+    <message>
+        <source>Your ships afloat</source>
+        <translation>Vos navires à flot</translation>
+    </message>
+    <message>
+        <source>Enemy ships afloat</source>
+        <translation>Navires ennemis à flot</translation>
+    </message>
+    <message>
+        <source>water</source>
+        <extracomment>A cell of the placement board with no ship on it.</extracomment>
+        <translation>eau</translation>
+    </message>
+    <message>
+        <source>ships overlap</source>
+        <extracomment>A cell of the placement board where two ships lie on each other.</extracomment>
+        <translation>navires superposés</translation>
+    </message>
+    <message>
+        <source>ship of %1</source>
+        <extracomment>A cell of the placement board; %1 is the ship&apos;s length: &quot;3 decks&quot;.</extracomment>
+        <translation>navire de %1</translation>
     </message>
 </context>
 </TS>

@@ -133,6 +133,65 @@ Esc	-  esci dal gioco
         <source>Connect closed</source>
         <translation>Connessione chiusa</translation>
     </message>
+    <message>
+        <source>N</source>
+        <comment>Alt letter of New game</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>Alt letter of Scores</comment>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>c</source>
+        <comment>Alt letter of Game with computer</comment>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>w</source>
+        <comment>Alt letter of Game in Network</comment>
+        <translation>r</translation>
+    </message>
+    <message>
+        <source>Chat</source>
+        <translation>Chat</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <comment>Alt letter of Chat</comment>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <comment>Alt letter of Exit</comment>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <comment>Alt letter of the Game menu</comment>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>O</source>
+        <comment>Alt letter of the Options menu</comment>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <comment>Alt letter of the Help menu</comment>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <comment>Alt letter of Help in the Help menu</comment>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <comment>Alt letter of About</comment>
+        <translation>I</translation>
+    </message>
 </context>
 <context>
     <name>CNameDlg</name>
@@ -350,6 +409,21 @@ Tasto destro:
         <source>!</source>
         <translation>!</translation>
     </message>
+    <message>
+        <source>Tab :
+   Next ship
+Arrows :
+   Move
+R, Space :
+   Rotate</source>
+        <extracomment>Below the mouse help, in the same layout: the keys that work the board.</extracomment>
+        <translation>Tab :
+   Nave successiva
+Frecce :
+   Sposta
+R, Spazio :
+   Ruota</translation>
+    </message>
 </context>
 <context>
     <name>CPlayer</name>
@@ -485,10 +559,6 @@ Tasto destro:
         </translation>
     </message>
     <message>
-        <source>Ships afloat</source>
-        <translation>Navi a galla</translation>
-    </message>
-    <message>
         <source>one-deck</source>
         <extracomment>Ships afloat: the count of ships of one deck follows.</extracomment>
         <translation>da una casella</translation>
@@ -516,6 +586,34 @@ Tasto destro:
     <message>
         <source> (ships touch: OK is refused)</source>
         <translation> (navi a contatto: OK non disponibile)</translation>
+    </message>
+    <message>
+        <source>your board</source>
+        <extracomment>The player&apos;s own board, as the opponent&apos;s shots at it are reported.</extracomment>
+        <translation>il tuo campo</translation>
+    </message>
+    <message>
+        <source>Your ships afloat</source>
+        <translation>Le tue navi a galla</translation>
+    </message>
+    <message>
+        <source>Enemy ships afloat</source>
+        <translation>Navi nemiche a galla</translation>
+    </message>
+    <message>
+        <source>water</source>
+        <extracomment>A cell of the placement board with no ship on it.</extracomment>
+        <translation>acqua</translation>
+    </message>
+    <message>
+        <source>ships overlap</source>
+        <extracomment>A cell of the placement board where two ships lie on each other.</extracomment>
+        <translation>navi sovrapposte</translation>
+    </message>
+    <message>
+        <source>ship of %1</source>
+        <extracomment>A cell of the placement board; %1 is the ship&apos;s length: &quot;3 decks&quot;.</extracomment>
+        <translation>nave da %1</translation>
     </message>
 </context>
 </TS>

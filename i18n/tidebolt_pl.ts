@@ -133,6 +133,65 @@ Esc	-  zakończ grę
         <source>Connect closed</source>
         <translation>Połączenie zerwane</translation>
     </message>
+    <message>
+        <source>N</source>
+        <comment>Alt letter of New game</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>Alt letter of Scores</comment>
+        <translation>j</translation>
+    </message>
+    <message>
+        <source>c</source>
+        <comment>Alt letter of Game with computer</comment>
+        <translation>k</translation>
+    </message>
+    <message>
+        <source>w</source>
+        <comment>Alt letter of Game in Network</comment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Chat</source>
+        <translation>Czat</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <comment>Alt letter of Chat</comment>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <comment>Alt letter of Exit</comment>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <comment>Alt letter of the Game menu</comment>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>O</source>
+        <comment>Alt letter of the Options menu</comment>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <comment>Alt letter of the Help menu</comment>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <comment>Alt letter of Help in the Help menu</comment>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <comment>Alt letter of About</comment>
+        <translation>O</translation>
+    </message>
 </context>
 <context>
     <name>CNameDlg</name>
@@ -350,6 +409,21 @@ Prawy przycisk:
         <source>!</source>
         <translation>!</translation>
     </message>
+    <message>
+        <source>Tab :
+   Next ship
+Arrows :
+   Move
+R, Space :
+   Rotate</source>
+        <extracomment>Below the mouse help, in the same layout: the keys that work the board.</extracomment>
+        <translation>Tab :
+   Następny statek
+Strzałki :
+   Przesuń
+R, Spacja :
+   Obróć</translation>
+    </message>
 </context>
 <context>
     <name>CPlayer</name>
@@ -486,10 +560,6 @@ Prawy przycisk:
         </translation>
     </message>
     <message>
-        <source>Ships afloat</source>
-        <translation>Statki na wodzie</translation>
-    </message>
-    <message>
         <source>one-deck</source>
         <extracomment>Ships afloat: the count of ships of one deck follows.</extracomment>
         <translation>jednomasztowce</translation>
@@ -517,6 +587,34 @@ Prawy przycisk:
     <message>
         <source> (ships touch: OK is refused)</source>
         <translation> (statki się stykają: OK niedostępne)</translation>
+    </message>
+    <message>
+        <source>your board</source>
+        <extracomment>The player&apos;s own board, as the opponent&apos;s shots at it are reported.</extracomment>
+        <translation>twoja plansza</translation>
+    </message>
+    <message>
+        <source>Your ships afloat</source>
+        <translation>Twoje statki na wodzie</translation>
+    </message>
+    <message>
+        <source>Enemy ships afloat</source>
+        <translation>Statki wroga na wodzie</translation>
+    </message>
+    <message>
+        <source>water</source>
+        <extracomment>A cell of the placement board with no ship on it.</extracomment>
+        <translation>woda</translation>
+    </message>
+    <message>
+        <source>ships overlap</source>
+        <extracomment>A cell of the placement board where two ships lie on each other.</extracomment>
+        <translation>statki nachodzą na siebie</translation>
+    </message>
+    <message>
+        <source>ship of %1</source>
+        <extracomment>A cell of the placement board; %1 is the ship&apos;s length: &quot;3 decks&quot;.</extracomment>
+        <translation>statek, %1</translation>
     </message>
 </context>
 </TS>

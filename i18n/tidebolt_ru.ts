@@ -134,6 +134,65 @@ Esc	-  Покинуть игру
         <source>Connect closed</source>
         <translation>Соединение разорвано</translation>
     </message>
+    <message>
+        <source>N</source>
+        <comment>Alt letter of New game</comment>
+        <translation>Н</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>Alt letter of Scores</comment>
+        <translation>ч</translation>
+    </message>
+    <message>
+        <source>c</source>
+        <comment>Alt letter of Game with computer</comment>
+        <translation>к</translation>
+    </message>
+    <message>
+        <source>w</source>
+        <comment>Alt letter of Game in Network</comment>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>Chat</source>
+        <translation>Чат</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <comment>Alt letter of Chat</comment>
+        <translation>а</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <comment>Alt letter of Exit</comment>
+        <translation>В</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <comment>Alt letter of the Game menu</comment>
+        <translation>И</translation>
+    </message>
+    <message>
+        <source>O</source>
+        <comment>Alt letter of the Options menu</comment>
+        <translation>О</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <comment>Alt letter of the Help menu</comment>
+        <translation>П</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <comment>Alt letter of Help in the Help menu</comment>
+        <translation>П</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <comment>Alt letter of About</comment>
+        <translation>а</translation>
+    </message>
 </context>
 <context>
     <name>CNameDlg</name>
@@ -351,6 +410,21 @@ Right MB :
         <source>!</source>
         <translation>!</translation>
     </message>
+    <message>
+        <source>Tab :
+   Next ship
+Arrows :
+   Move
+R, Space :
+   Rotate</source>
+        <extracomment>Below the mouse help, in the same layout: the keys that work the board.</extracomment>
+        <translation>Tab :
+   Следующий корабль
+Стрелки :
+   Двигать
+R, пробел :
+   Поворачивать</translation>
+    </message>
 </context>
 <context>
     <name>CPlayer</name>
@@ -487,10 +561,6 @@ Right MB :
         </translation>
     </message>
     <message>
-        <source>Ships afloat</source>
-        <translation>На плаву</translation>
-    </message>
-    <message>
         <source>one-deck</source>
         <extracomment>Ships afloat: the count of ships of one deck follows.</extracomment>
         <translation>однопалубных</translation>
@@ -518,6 +588,34 @@ Right MB :
     <message>
         <source> (ships touch: OK is refused)</source>
         <translation> (корабли касаются: OK недоступен)</translation>
+    </message>
+    <message>
+        <source>your board</source>
+        <extracomment>The player&apos;s own board, as the opponent&apos;s shots at it are reported.</extracomment>
+        <translation>ваше поле</translation>
+    </message>
+    <message>
+        <source>Your ships afloat</source>
+        <translation>Ваши корабли на плаву</translation>
+    </message>
+    <message>
+        <source>Enemy ships afloat</source>
+        <translation>Корабли противника на плаву</translation>
+    </message>
+    <message>
+        <source>water</source>
+        <extracomment>A cell of the placement board with no ship on it.</extracomment>
+        <translation>вода</translation>
+    </message>
+    <message>
+        <source>ships overlap</source>
+        <extracomment>A cell of the placement board where two ships lie on each other.</extracomment>
+        <translation>корабли наложены</translation>
+    </message>
+    <message>
+        <source>ship of %1</source>
+        <extracomment>A cell of the placement board; %1 is the ship&apos;s length: &quot;3 decks&quot;.</extracomment>
+        <translation>корабль, %1</translation>
     </message>
 </context>
 </TS>

@@ -133,6 +133,65 @@ Esc	-  вийти з гри
         <source>Connect closed</source>
         <translation>З’єднання розірвано</translation>
     </message>
+    <message>
+        <source>N</source>
+        <comment>Alt letter of New game</comment>
+        <translation>Н</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>Alt letter of Scores</comment>
+        <translation>ч</translation>
+    </message>
+    <message>
+        <source>c</source>
+        <comment>Alt letter of Game with computer</comment>
+        <translation>к</translation>
+    </message>
+    <message>
+        <source>w</source>
+        <comment>Alt letter of Game in Network</comment>
+        <translation>м</translation>
+    </message>
+    <message>
+        <source>Chat</source>
+        <translation>Чат</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <comment>Alt letter of Chat</comment>
+        <translation>а</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <comment>Alt letter of Exit</comment>
+        <translation>В</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <comment>Alt letter of the Game menu</comment>
+        <translation>Г</translation>
+    </message>
+    <message>
+        <source>O</source>
+        <comment>Alt letter of the Options menu</comment>
+        <translation>Н</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <comment>Alt letter of the Help menu</comment>
+        <translation>Д</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <comment>Alt letter of Help in the Help menu</comment>
+        <translation>Д</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <comment>Alt letter of About</comment>
+        <translation>а</translation>
+    </message>
 </context>
 <context>
     <name>CNameDlg</name>
@@ -350,6 +409,21 @@ Right MB :
         <source>!</source>
         <translation>!</translation>
     </message>
+    <message>
+        <source>Tab :
+   Next ship
+Arrows :
+   Move
+R, Space :
+   Rotate</source>
+        <extracomment>Below the mouse help, in the same layout: the keys that work the board.</extracomment>
+        <translation>Tab :
+   Наступний корабель
+Стрілки :
+   Рухати
+R, пробіл :
+   Повертати</translation>
+    </message>
 </context>
 <context>
     <name>CPlayer</name>
@@ -486,10 +560,6 @@ Right MB :
         </translation>
     </message>
     <message>
-        <source>Ships afloat</source>
-        <translation>На плаву</translation>
-    </message>
-    <message>
         <source>one-deck</source>
         <extracomment>Ships afloat: the count of ships of one deck follows.</extracomment>
         <translation>однопалубних</translation>
@@ -517,6 +587,34 @@ Right MB :
     <message>
         <source> (ships touch: OK is refused)</source>
         <translation> (кораблі торкаються: OK недоступний)</translation>
+    </message>
+    <message>
+        <source>your board</source>
+        <extracomment>The player&apos;s own board, as the opponent&apos;s shots at it are reported.</extracomment>
+        <translation>ваше поле</translation>
+    </message>
+    <message>
+        <source>Your ships afloat</source>
+        <translation>Ваші кораблі на плаву</translation>
+    </message>
+    <message>
+        <source>Enemy ships afloat</source>
+        <translation>Кораблі супротивника на плаву</translation>
+    </message>
+    <message>
+        <source>water</source>
+        <extracomment>A cell of the placement board with no ship on it.</extracomment>
+        <translation>вода</translation>
+    </message>
+    <message>
+        <source>ships overlap</source>
+        <extracomment>A cell of the placement board where two ships lie on each other.</extracomment>
+        <translation>кораблі накладаються</translation>
+    </message>
+    <message>
+        <source>ship of %1</source>
+        <extracomment>A cell of the placement board; %1 is the ship&apos;s length: &quot;3 decks&quot;.</extracomment>
+        <translation>корабель, %1</translation>
     </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 #include "ui/mediaplayer.h"
 #include "ui/pictures.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,8 +15,9 @@
 
 namespace {
 
-// The program's name and the years are the same in every language.
-const char* const CREDIT_HEAD = "Tidebolt 1.0\n\nOrvex software, 2025\u20132026\n\n";
+// The program's name and the years are the same in every language; the
+// version is the build's own.
+const char* const CREDIT_HEAD = "Tidebolt %1\n\nOrvex software, 2025\u20132026\n\n";
 
 } // namespace
 
@@ -86,7 +88,7 @@ void CAboutDlg::SetTexts()
     setWindowTitle(tr("About Tidebolt"));
     m_btnOK->setText(tr("OK"));
     m_author->setText(tr("Andrei Sokolov"));
-    m_credit->setText(QString::fromUtf8(CREDIT_HEAD)
+    m_credit->setText(QString::fromUtf8(CREDIT_HEAD).arg(QCoreApplication::applicationVersion())
                       + tr("Petrozavodsk, Petrozavodsk State University, group 22405") + QStringLiteral("\n\n")
                       + tr("Made with C++ and Qt 6"));
 }

@@ -1,8 +1,8 @@
 #include "ui/announce.h"
+#include "ui/paintedpart.h"
 
 #include <QAccessible>
 #include <QApplication>
-#include <QPointer>
 #include <QWidget>
 
 namespace {
@@ -10,45 +10,35 @@ namespace {
 AccessibleListener g_listener = nullptr;
 
 // One piece of news, without a widget of its own: its name is the news, its
-// description what the news is about (the board shot at), if anything. It
-// hangs from the application rather than from a window, so that a reader
-// speaks the news alone and not the window around it first.
-class CNewsAccess : public QAccessibleInterface {
+// description what the news is about (the board shot at), if anything; both
+// stay as they were said. It hangs from the application rather than from a
+// window, so that a reader speaks the news alone and not the window around
+// it first.
+class CNewsAccess : public CPaintedPart {
 public:
-    bool isValid() const override { return true; }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return m_window ? m_window->windowHandle() : nullptr; }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    CNewsAccess(QWidget* window, const QString& text, const QString& about)
+        : CPaintedPart(window), m_strText(text), m_strAbout(about)
+    {
+    }
+
     QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(qApp); }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override
     {
         return t == QAccessible::Name ? m_strText : t == QAccessible::Description ? m_strAbout : QString();
     }
-    void setText(QAccessible::Text t, const QString& text) override
-    {
-        if (t == QAccessible::Name)
-            m_strText = text;
-        else if (t == QAccessible::Description)
-            m_strAbout = text;
-    }
     QRect rect() const override { return QRect(); }
     QAccessible::Role role() const override { return QAccessible::Notification; }
-    QAccessible::State state() const override { return {}; }
-
-    QPointer<QWidget> m_window;
 
 private:
-    QString m_strText;
-    QString m_strAbout;
+    const QString m_strText;
+    const QString m_strAbout;
 };
 
 // A reader fetches the text of a piece of news when it comes to it, which
-// may be after the next shot: each piece has an object of its own, taken in
-// turn from a ring longer than any burst of news a turn makes.
+// may be after the next shot, and a caching reader keeps what it fetched for
+// as long as the object lives: each piece has an object of its own, never
+// renamed, kept until a ring longer than any burst of news a turn makes
+// comes round to it.
 constexpr int NEWS_RING = 32;
 QAccessible::Id g_newsIds[NEWS_RING] = {};
 int g_nextNews = 0;
@@ -57,14 +47,10 @@ void Say(QWidget* where, const QString& text, const QString& about)
 {
     QAccessible::Id& id = g_newsIds[g_nextNews];
     g_nextNews = (g_nextNews + 1) % NEWS_RING;
-    auto* news = static_cast<CNewsAccess*>(QAccessible::accessibleInterface(id));
-    if (!news) {
-        news = new CNewsAccess;
-        id = QAccessible::registerAccessibleInterface(news);
-    }
-    news->m_window = where->window();
-    news->setText(QAccessible::Name, text);
-    news->setText(QAccessible::Description, about);
+    if (id && QAccessible::accessibleInterface(id))
+        QAccessible::deleteAccessibleInterface(id);
+    auto* news = new CNewsAccess(where->window(), text, about);
+    id = QAccessible::registerAccessibleInterface(news);
     QAccessibleEvent event(news, QAccessible::ObjectShow);
     RaiseAccessibleEvent(&event);
 }
@@ -95,7 +81,7 @@ void Announce(QWidget* where, const QString& text)
     Say(where, text, QString());
 }
 
-void Announce(QAccessibleInterface* board, const QString& text)
+void Announce(QAccessibleInterface* board, const QString& text, const QString& whose)
 {
     if (!board || !SomeoneListens())
         return;
@@ -104,5 +90,5 @@ void Announce(QAccessibleInterface* board, const QString& text)
     if (!host)
         return;
     board->setText(QAccessible::Description, text);
-    Say(host, text, board->text(QAccessible::Name));
+    Say(host, text, whose);
 }

@@ -11,10 +11,10 @@ class QWidget;
 // to AT-SPI without its text, and Orca cannot speak that.) `where` is any
 // widget of the window the news is about.
 void Announce(QWidget* where, const QString& text);
-// The news of a shot, said from the board that was shot at (an object of
-// the board view's accessibility tree), so the reader can tell whose board
-// it is about; the board keeps it as its description.
-void Announce(QAccessibleInterface* board, const QString& text);
+// The news of a shot at a board (an object of the board view's
+// accessibility tree), which keeps it as its description; `whose` names the
+// board as the player would, so the reader can tell whose board it is about.
+void Announce(QAccessibleInterface* board, const QString& text, const QString& whose);
 
 // Every accessibility event of the game passes here on its way to Qt. Qt
 // delivers events only while a screen reader has switched accessibility on,

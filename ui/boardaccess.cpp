@@ -3,10 +3,14 @@
 #include "game/player.h"
 #include "game/spokentext.h"
 #include "store/settings.h"
+#include "ui/accessfactory.h"
 #include "ui/announce.h"
 #include "ui/boardview.h"
+#include "ui/celltable.h"
+#include "ui/paintedpart.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QPointer>
 
 namespace {
@@ -41,36 +45,27 @@ QRect GlobalRect(const CBoardView* view, int left, int top, int width, int heigh
 }
 
 // Objects that stand for a part of the painted view: no widget of their own.
-class CDrawnPart : public QAccessibleInterface {
+class CDrawnPart : public CPaintedPart {
 public:
-    CDrawnPart(CBoardView* view, const CPlayer* player) : m_view(view), m_player(player) {}
-
-    bool isValid() const override { return !m_view.isNull(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return m_view ? m_view->window()->windowHandle() : nullptr; }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    void setText(QAccessible::Text, const QString&) override {}
-    QAccessible::State state() const override { return {}; }
+    CDrawnPart(CBoardView* view, const CPlayer* player) : CPaintedPart(view), m_player(player) {}
 
 protected:
-    QPointer<CBoardView> m_view;
+    CBoardView* View() const { return static_cast<CBoardView*>(m_view.data()); }
+
     const CPlayer* m_player;
 };
 
 // One cell: its name ("E5") and, as its description, what is known of it.
 // A cell of the opponent's board can be pressed: a shot, as by a click.
-class CCellAccess : public CDrawnPart, public QAccessibleActionInterface {
+class CCellAccess : public CDrawnPart, public CTableCell, public QAccessibleActionInterface {
 public:
     CCellAccess(CBoardView* view, const CPlayer* player, QAccessibleInterface* board, int index)
-        : CDrawnPart(view, player), m_boardId(QAccessible::uniqueId(board)), m_nIndex(index)
+        : CDrawnPart(view, player), CTableCell(index), m_boardId(QAccessible::uniqueId(board))
     {
     }
 
     QAccessibleInterface* parent() const override { return QAccessible::accessibleInterface(m_boardId); }
+    QAccessibleInterface* table() const override { return parent(); }
     QString text(QAccessible::Text t) const override
     {
         const int row = m_nIndex / BOARD_SIZE;
@@ -83,11 +78,13 @@ public:
     }
     QRect rect() const override
     {
-        return GlobalRect(m_view, m_view->CellRect(*m_player, m_nIndex / BOARD_SIZE, m_nIndex % BOARD_SIZE));
+        return GlobalRect(View(), View()->CellRect(*m_player, m_nIndex / BOARD_SIZE, m_nIndex % BOARD_SIZE));
     }
     QAccessible::Role role() const override { return QAccessible::Cell; }
     void* interface_cast(QAccessible::InterfaceType type) override
     {
+        if (type == QAccessible::TableCellInterface)
+            return static_cast<QAccessibleTableCellInterface*>(this);
         return type == QAccessible::ActionInterface && m_player == &PlayerTwo
                    ? static_cast<QAccessibleActionInterface*>(this)
                    : nullptr;
@@ -97,63 +94,50 @@ public:
     void doAction(const QString& action) override
     {
         if (action == pressAction() && m_view)
-            m_view->Activate(m_nIndex / BOARD_SIZE, m_nIndex % BOARD_SIZE);
+            View()->Activate(m_nIndex / BOARD_SIZE, m_nIndex % BOARD_SIZE);
     }
     QAccessible::State state() const override
     {
         QAccessible::State s;
         // Only the opponent's board has the keyboard's cell.
         s.focusable = m_player == &PlayerTwo;
-        s.focused = s.focusable && m_view->hasFocus() && m_nIndex == CursorIndex(m_view);
+        s.focused = s.focusable && View()->hasFocus() && m_nIndex == CursorIndex(View());
         return s;
     }
 
 private:
     QAccessible::Id m_boardId;
-    int m_nIndex;
 };
 
-// One board: named after its side as in the caption; its description is the
-// news of the last shot at it.
-class CBoardAccess : public CDrawnPart {
+// One board: named after its side as in the caption, a table of its cells;
+// its description is the news of the last shot at it.
+class CBoardAccess : public CDrawnPart, public CCellTable {
 public:
     CBoardAccess(CBoardView* view, const CPlayer* player) : CDrawnPart(view, player) {}
-    ~CBoardAccess() override
-    {
-        for (QAccessible::Id id : m_cellIds)
-            Unregister(id);
-    }
 
     QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(m_view); }
     QAccessibleInterface* child(int index) const override
     {
-        if (index < 0 || index >= BOARD_CELLS)
-            return nullptr;
-        if (!m_cellIds[index])
-            m_cellIds[index] = QAccessible::registerAccessibleInterface(
-                new CCellAccess(m_view, m_player, const_cast<CBoardAccess*>(this), index));
-        return QAccessible::accessibleInterface(m_cellIds[index]);
+        auto* self = const_cast<CBoardAccess*>(this);
+        return m_cells.Get(index, [this, self](int i) { return new CCellAccess(View(), m_player, self, i); });
+    }
+    QAccessibleInterface* Cell(int index) const override { return child(index); }
+    void* interface_cast(QAccessible::InterfaceType t) override
+    {
+        return t == QAccessible::TableInterface ? static_cast<QAccessibleTableInterface*>(this) : nullptr;
     }
     int childCount() const override { return BOARD_CELLS; }
-    int indexOfChild(const QAccessibleInterface* child) const override
-    {
-        const QAccessible::Id id = QAccessible::uniqueId(const_cast<QAccessibleInterface*>(child));
-        for (int i = 0; i < BOARD_CELLS; ++i) {
-            if (m_cellIds[i] == id)
-                return i;
-        }
-        return -1;
-    }
+    int indexOfChild(const QAccessibleInterface* child) const override { return m_cells.IndexOf(child); }
     QAccessibleInterface* focusChild() const override
     {
-        if (m_player != &PlayerTwo || !m_view->hasFocus())
+        if (m_player != &PlayerTwo || !View()->hasFocus())
             return nullptr;
-        return child(CursorIndex(m_view));
+        return child(CursorIndex(View()));
     }
     QAccessibleInterface* childAt(int x, int y) const override
     {
         int row, col;
-        if (!m_view->CellAt(*m_player, m_view->mapFromGlobal(QPointF(x, y)), row, col))
+        if (!View()->CellAt(*m_player, View()->mapFromGlobal(QPointF(x, y)), row, col))
             return nullptr;
         return child(row * BOARD_SIZE + col);
     }
@@ -173,12 +157,12 @@ public:
     QRect rect() const override
     {
         const CRect& rc = m_player->m_rcBoard;
-        return GlobalRect(m_view, rc.left, rc.top, rc.Width() + 1, rc.Height() + 1);
+        return GlobalRect(View(), rc.left, rc.top, rc.Width() + 1, rc.Height() + 1);
     }
     QAccessible::Role role() const override { return QAccessible::Table; }
 
 private:
-    mutable QAccessible::Id m_cellIds[BOARD_CELLS] = {};
+    CCellIds m_cells;
     QString m_strNews;
 };
 
@@ -197,7 +181,7 @@ public:
     QRect rect() const override
     {
         const CRect& rc = m_player->m_rcBoard;
-        return GlobalRect(m_view, rc.left, rc.bottom + 40, 144, 4 * 31);
+        return GlobalRect(View(), rc.left, rc.bottom + 40, 144, 4 * 31);
     }
     QAccessible::Role role() const override { return QAccessible::StatusBar; }
 };
@@ -258,8 +242,9 @@ public:
     {
         if (t == QAccessible::Name) {
             // The only words the frame shows while a network game waits.
-            return m_view->Shows().m_eContent == SFrameShows::PleaseWait ? QStringLiteral("Please wait...")
-                                                                         : QString::fromUtf8(Phrase(SAY_BATTLEFIELD));
+            if (m_view->Shows().m_eContent == SFrameShows::PleaseWait)
+                return QCoreApplication::translate("CGameDlg", "Please wait...");
+            return QString::fromStdString(Phrase(SAY_BATTLEFIELD));
         }
         return QAccessibleWidget::text(t);
     }
@@ -269,21 +254,11 @@ private:
     QAccessible::Id m_partIds[4] = {};
 };
 
-QAccessibleInterface* BoardViewFactory(const QString&, QObject* object)
-{
-    auto* view = qobject_cast<CBoardView*>(object);
-    return view ? new CBoardViewAccess(view) : nullptr;
-}
-
 } // namespace
 
 void InstallBoardAccess()
 {
-    static bool installed = false;
-    if (installed)
-        return;
-    installed = true;
-    QAccessible::installFactory(&BoardViewFactory);
+    InstallAccessFactory<CBoardView, CBoardViewAccess>();
 }
 
 QAccessibleInterface* BoardAccessible(QWidget* view, const CPlayer& player)

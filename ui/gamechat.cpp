@@ -2,7 +2,6 @@
 // a line that came while the chat was closed.
 #include "ui/gamedlg.h"
 
-#include "store/settings.h"
 #include "ui/announce.h"
 #include "ui/boardview.h"
 #include "ui/chatpanel.h"
@@ -35,7 +34,7 @@ void CGameDlg::MarkChatItem()
     QAction* item = FindAction(ID_GAME_CHAT);
     if (!item)
         return;
-    const QString name = English ? QStringLiteral("Chat") : QStringLiteral("Чат");
+    const QString name = MenuItemText(ID_GAME_CHAT);
     const int unread = m_chat->Unread();
     item->setText(unread == 0 ? name : QStringLiteral("%1 (%2)").arg(name).arg(unread));
 }

@@ -15,6 +15,7 @@
 #include "ui/pictures.h"
 #include "ui/language.h"
 #include "ui/messagebox.h"
+#include "ui/mnemonic.h"
 #include "ui/scoresdlg.h"
 
 #include <QCloseEvent>
@@ -26,27 +27,59 @@
 
 namespace {
 
+// The texts as the game names its commands, each with the letter that works
+// with Alt. The letter is an entry of its own in the catalogue rather than an
+// '&' inside the text: the texts stay as they are everywhere else they are
+// shown, and a translator who rewords an item without moving its letter
+// loses the underline, never the item. The key beside an item is only shown
+// there: the window's own F1-F4 answer it, with their own rules for a busy
+// window and for a client's F2.
 struct MenuItem {
     int id;              // 0: separator
-    const char* english;
-    const char* russian;
+    const char* text;
+    struct {
+        const char* source;
+        const char* comment;   // tells the letters apart in the catalogue
+    } letter;
+    Qt::Key key;         // shown beside the item; 0: none
 };
 
 const MenuItem kGameMenu[] = {
-    {ID_GAME_NEWGAME, "New game", "Новая"},
-    {ID_GAME_SCORES, "Scores", "10 чемпионов"},
-    {0, nullptr, nullptr},
-    {ID_GAME_COMPUTER, "Game with computer", "Игра с компьютером"},
-    {ID_GAME_NETWORK, "Game in Network", "Игра по сети"},
-    {ID_GAME_CHAT, "Chat", "Чат"},
-    {0, nullptr, nullptr},
-    {ID_GAME_EXIT, "Exit", "Выход"},
+    {ID_GAME_NEWGAME, QT_TRANSLATE_NOOP("CGameDlg", "New game"),
+     QT_TRANSLATE_NOOP3("CGameDlg", "N", "Alt letter of New game"), Qt::Key_F2},
+    {ID_GAME_SCORES, QT_TRANSLATE_NOOP("CGameDlg", "Scores"),
+     QT_TRANSLATE_NOOP3("CGameDlg", "S", "Alt letter of Scores"), Qt::Key_F3},
+    {0, nullptr, {nullptr, nullptr}, Qt::Key(0)},
+    {ID_GAME_COMPUTER, QT_TRANSLATE_NOOP("CGameDlg", "Game with computer"),
+     QT_TRANSLATE_NOOP3("CGameDlg", "c", "Alt letter of Game with computer"), Qt::Key(0)},
+    {ID_GAME_NETWORK, QT_TRANSLATE_NOOP("CGameDlg", "Game in Network"),
+     QT_TRANSLATE_NOOP3("CGameDlg", "w", "Alt letter of Game in Network"), Qt::Key(0)},
+    {ID_GAME_CHAT, QT_TRANSLATE_NOOP("CGameDlg", "Chat"),
+     QT_TRANSLATE_NOOP3("CGameDlg", "h", "Alt letter of Chat"), Qt::Key_F4},
+    {0, nullptr, {nullptr, nullptr}, Qt::Key(0)},
+    {ID_GAME_EXIT, QT_TRANSLATE_NOOP("CGameDlg", "Exit"),
+     QT_TRANSLATE_NOOP3("CGameDlg", "x", "Alt letter of Exit"), Qt::Key(0)},
 };
 
 const MenuItem kHelpMenu[] = {
-    {ID_HELP_HELP, "Help", "Помощь"},
-    {ID_HELP_ABOUT, "About", "Про автора"},
+    {ID_HELP_HELP, QT_TRANSLATE_NOOP("CGameDlg", "Help"),
+     QT_TRANSLATE_NOOP3("CGameDlg", "H", "Alt letter of Help in the Help menu"), Qt::Key_F1},
+    {ID_HELP_ABOUT, QT_TRANSLATE_NOOP("CGameDlg", "About"),
+     QT_TRANSLATE_NOOP3("CGameDlg", "A", "Alt letter of About"), Qt::Key(0)},
 };
+
+// The menu bar's own entries.
+const MenuItem kGameTitle = {0, QT_TRANSLATE_NOOP("CGameDlg", "Game"),
+                             QT_TRANSLATE_NOOP3("CGameDlg", "G", "Alt letter of the Game menu"), Qt::Key(0)};
+const MenuItem kOptionsTitle = {ID_OPTIONS, QT_TRANSLATE_NOOP("CGameDlg", "Options"),
+                                QT_TRANSLATE_NOOP3("CGameDlg", "O", "Alt letter of the Options menu"), Qt::Key(0)};
+const MenuItem kHelpTitle = {0, QT_TRANSLATE_NOOP("CGameDlg", "Help"),
+                             QT_TRANSLATE_NOOP3("CGameDlg", "H", "Alt letter of the Help menu"), Qt::Key(0)};
+
+QString MenuText(const MenuItem& item)
+{
+    return WithMnemonic(CGameDlg::tr(item.text), CGameDlg::tr(item.letter.source, item.letter.comment));
+}
 
 const char* const kHelpEnglish =
     "Game->New game\t-  start new game\nGame->Scores  \t-  open window Scores\nGame->Exit    \t-  exit game\n\n"
@@ -108,7 +141,7 @@ CGameDlg::CGameDlg(QWidget* parent) : QDialog(parent)
     StartChat();
     ConnectNetSignals();
     WaitCursor = new CAnimatedCursor(this);
-    BuildMenu(English != 0);
+    BuildMenu();
     StartSpeech();
 }
 
@@ -132,34 +165,50 @@ CGameDlg::~CGameDlg()
     m_connection.reset();
 }
 
-void CGameDlg::BuildMenu(bool english)
+void CGameDlg::BuildMenu()
 {
     m_menuBar->clear();
-    const auto addItems = [this, english](QMenu* menu, const MenuItem* items, size_t count) {
+    const auto addItems = [this](QMenu* menu, const MenuItem* items, size_t count) {
         for (size_t i = 0; i < count; ++i) {
-            if (items[i].id == 0) {
+            const MenuItem& item = items[i];
+            if (item.id == 0) {
                 menu->addSeparator();
                 continue;
             }
-            const int id = items[i].id;
-            QAction* action = menu->addAction(QString::fromUtf8(english ? items[i].english : items[i].russian));
+            const int id = item.id;
+            QAction* action = menu->addAction(MenuText(item));
             action->setData(id);
-            connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+            if (item.key) {
+                action->setShortcut(QKeySequence(item.key));
+                // Only while the menu itself is open: elsewhere the window's
+                // own keys answer, and two owners of a key would silence it.
+                action->setShortcutContext(Qt::WidgetShortcut);
+            }
+            connect(action, &QAction::triggered, this, [this, id] { OnMenuCommand(id); });
         }
     };
-    QMenu* game = m_menuBar->addMenu(english ? "Game" : "Игра");
+    QMenu* game = m_menuBar->addMenu(MenuText(kGameTitle));
     addItems(game, kGameMenu, std::size(kGameMenu));
-    QAction* options = m_menuBar->addAction(english ? "Options" : "Опции");
+    QAction* options = m_menuBar->addAction(MenuText(kOptionsTitle));
     options->setData(ID_OPTIONS);
-    connect(options, &QAction::triggered, this, [this] { OnCommand(ID_OPTIONS); });
-    QMenu* help = m_menuBar->addMenu(english ? "Help" : "Помощь");
+    connect(options, &QAction::triggered, this, [this] { OnMenuCommand(ID_OPTIONS); });
+    QMenu* help = m_menuBar->addMenu(MenuText(kHelpTitle));
     addItems(help, kHelpMenu, std::size(kHelpMenu));
+}
+
+QString CGameDlg::MenuItemText(int id)
+{
+    for (const MenuItem& item : kGameMenu) {
+        if (item.id == id)
+            return MenuText(item);
+    }
+    return {};
 }
 
 void CGameDlg::SetLanguage(bool english)
 {
     UseLanguage(english);
-    BuildMenu(english);
+    BuildMenu();
     RetranslateChat();
     UpdateModeUI();
 }
@@ -220,6 +269,15 @@ void CGameDlg::OnCommand(int id)
     case ID_SYS_ABOUT: CAboutDlg(this).DoModal(); break;
     default: break;
     }
+}
+
+void CGameDlg::OnMenuCommand(int id)
+{
+    OnCommand(id);
+    // A menu opened by keys leaves the focus on the menu bar once a window
+    // it opened has closed, where the arrows and Esc do nothing for the game.
+    if (focusWidget() == m_menuBar)
+        m_client->setFocus(Qt::MenuBarFocusReason);
 }
 
 void CGameDlg::OnHotKey(int id)

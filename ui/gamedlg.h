@@ -55,6 +55,8 @@ public:
 
     // Start-up (app): everything the window prepares before it is shown.
     bool OnInitDialog();
+    // Shows the window and returns once it has ended.
+    void Run();
 
     // Menu commands.
     void OnCommand(int id);
@@ -144,7 +146,10 @@ protected:
 
 private:
     void OnHotKey(int id);
-    void BuildMenu(bool english);
+    void OnMenuCommand(int id);
+    void BuildMenu();
+    // An item of the Game menu as the menu shows it, its Alt letter marked.
+    static QString MenuItemText(int id);
     void PauseComputer(unsigned int milliseconds);
     bool HoldDuringComputerTurn(int id);
     void WinAgainstComputer();

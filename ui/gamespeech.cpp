@@ -37,10 +37,14 @@ void CGameDlg::StopSpeech()
 void CGameDlg::AnnounceShot(const CPlayer& target, int row, int col)
 {
     // The news goes on the board that was shot at, so the reader can tell
-    // the player's shots from the opponent's.
+    // the player's shots from the opponent's: the opponent's board by its
+    // caption, the player's own as "your board" rather than by the name the
+    // player typed.
     const QString report = QString::fromStdString(ShotReport(target, row, col));
+    const QString whose = target.m_bHuman ? QString::fromStdString(Phrase(SAY_YOUR_BOARD))
+                                          : QString::fromStdString(target.GetName());
     if (QAccessibleInterface* board = BoardAccessible(m_client, target))
-        Announce(board, report);
+        Announce(board, report, whose);
     else
         Announce(m_client, report);
     // The opponent's shot that hands the turn back.
@@ -50,5 +54,5 @@ void CGameDlg::AnnounceShot(const CPlayer& target, int row, int col)
 
 void CGameDlg::AnnounceYourTurn()
 {
-    Announce(m_client, QString::fromUtf8(Phrase(SAY_YOUR_TURN)));
+    Announce(m_client, QString::fromStdString(Phrase(SAY_YOUR_TURN)));
 }

@@ -25,9 +25,9 @@ bool Matches(const QString& desktop, const QString& catalogue)
         && wanted.script() == offered.script();
 }
 
-std::string LookUp(const char* context, const char* source)
+std::string LookUp(const char* context, const char* source, int count)
 {
-    return QCoreApplication::translate(context, source).toStdString();
+    return QCoreApplication::translate(context, source, nullptr, count).toStdString();
 }
 
 void Replace(QPointer<QTranslator>& installed, const QString& file, const QString& folder)

@@ -1,5 +1,6 @@
 #include "ui/pictures.h"
 
+#include <QDirIterator>
 #include <QHash>
 #include <QImageReader>
 #include <QString>
@@ -40,5 +41,14 @@ QIcon Icon(int resourceId)
     const QPixmap& picture = Picture(resourceId);
     if (picture.isNull())
         return QIcon();
-    return QIcon(picture);
+    // The sizes drawn for the desktop, where there are any, spare the window
+    // manager scaling the one picture.
+    QIcon icon;
+    QDirIterator sizes(QStringLiteral(":/res/%1").arg(resourceId), {QStringLiteral("*.png")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (sizes.hasNext())
+        icon.addFile(sizes.next());
+    if (icon.isNull())
+        icon.addPixmap(picture);
+    return icon;
 }

@@ -3,17 +3,20 @@
 #include "game/shiplayout.h"
 #include "game/spokentext.h"
 #include "ui/announce.h"
+#include "ui/placeaccess.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
 
 CPlaceBoard::CPlaceBoard(CShipLayout& layout, QWidget* parent) : QWidget(parent), m_layout(layout)
 {
+    InstallPlaceBoardAccess();   // before anything asks for this widget's accessible object
     setObjectName(QStringLiteral("IDC_BOARD"));
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setAccessibleName(QString::fromUtf8(Phrase(SAY_YOUR_FLEET)));
-    setWhatsThis(QString::fromUtf8(Phrase(SAY_PLACEMENT_KEYS)));
+    setAccessibleName(QString::fromStdString(Phrase(SAY_YOUR_FLEET)));
+    // Read out after the name, unlike "What's this?", which readers leave alone.
+    setAccessibleDescription(QString::fromStdString(Phrase(SAY_PLACEMENT_KEYS)));
 }
 
 void CPlaceBoard::showEvent(QShowEvent* event)

@@ -15,6 +15,9 @@ class CPlaceBoard : public QWidget {
 public:
     CPlaceBoard(CShipLayout& layout, QWidget* parent);
 
+    // What screen readers explore.
+    const CShipLayout& Layout() const { return m_layout; }
+
 signals:
     void changed();
 

@@ -75,6 +75,10 @@ CPlaceShipsDlg::CPlaceShipsDlg(QWidget* parent)
     m_help->setObjectName(QStringLiteral("IDC_HELPTEXT"));
     m_help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_help->setTextFormat(Qt::PlainText);
+    m_keysHelp = new QLabel(this);
+    m_keysHelp->setObjectName(QStringLiteral("IDC_KEYSHELP"));
+    m_keysHelp->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_keysHelp->setTextFormat(Qt::PlainText);
     m_btnOK->setDefault(true);
 
     m_board = new CPlaceBoard(m_layout, this);
@@ -110,6 +114,8 @@ void CPlaceShipsDlg::OnInitDialog()
         setWindowTitle(QStringLiteral("Расстановка кораблей"));
         m_help->setText(QStringLiteral("Left MB :\n   Двигать\n\nRight MB :\n   Поворачивать"));
     }
+    //: Below the mouse help, in the same layout: the keys that work the board.
+    m_keysHelp->setText(tr("Tab :\n   Next ship\nArrows :\n   Move\nR, Space :\n   Rotate"));
     FitColumn();
     m_layout.m_rcBoard = BoardRectFromPlayerOne();
     m_layout.Shuffle();
@@ -122,16 +128,21 @@ void CPlaceShipsDlg::FitColumn()
     // The board keeps its pixels; the buttons and the help to its right take
     // the room their texts need at the desktop's font, and the window widens
     // past its template only as far as a text pushed its control out.
+    // The keys' help has no place in the template: it takes the room left
+    // below the mouse help.
     const QRect templates[] = {TemplateRect(271, 7, 50, 14), TemplateRect(271, 29, 50, 14),
-                               TemplateRect(271, 52, 50, 14), TemplateRect(261, 71, 66, 94)};
+                               TemplateRect(271, 52, 50, 14), TemplateRect(261, 71, 66, 94),
+                               TemplateRect(261, 169, 66, 56)};
     PlaceButton(m_btnOK, templates[0]);
     PlaceButton(m_btnRandom, templates[1]);
     PlaceButton(m_btnCancel, templates[2]);
     m_help->setGeometry(QRect(templates[3].topLeft(), templates[3].size().expandedTo(m_help->sizeHint())));
-    const QWidget* const column[] = {m_btnOK, m_btnRandom, m_btnCancel, m_help};
+    const QPoint keysAt(templates[4].left(), std::max(templates[4].top(), m_help->geometry().bottom() + 1 + TemplateY(4)));
+    m_keysHelp->setGeometry(QRect(keysAt, templates[4].size().expandedTo(m_keysHelp->sizeHint())));
+    const QWidget* const column[] = {m_btnOK, m_btnRandom, m_btnCancel, m_help, m_keysHelp};
     int wider = 0;
     int height = CLIENT_HEIGHT;
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 5; ++i) {
         wider = std::max(wider, column[i]->geometry().right() - templates[i].right());
         height = std::max(height, column[i]->geometry().bottom() + 1 + TemplateY(7));
     }

@@ -34,6 +34,7 @@ public:
     QPushButton* m_btnCancel = nullptr;
     QPushButton* m_btnRandom = nullptr;
     QLabel* m_help = nullptr;
+    QLabel* m_keysHelp = nullptr;   // below the mouse help: the same for the keys
     CPlaceBoard* m_board = nullptr;   // the keyboard's way onto the board
 
 public slots:

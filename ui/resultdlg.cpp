@@ -38,7 +38,7 @@ CResultDlg::CResultDlg(QWidget* parent, int pictureId)
     layout->setSizeConstraint(QLayout::SetFixedSize);
     // The words are only in the picture; a screen reader gets them in the
     // player's language.
-    m_picture->setAccessibleName(QString::fromUtf8(Phrase(pictureId == IDB_WIN ? SAY_YOU_WIN : SAY_YOU_LOSE)));
+    m_picture->setAccessibleName(QString::fromStdString(Phrase(pictureId == IDB_WIN ? SAY_YOU_WIN : SAY_YOU_LOSE)));
 }
 
 int CResultDlg::DoModal()

@@ -10,6 +10,8 @@
 #include "ui/datapath.h"
 #include "ui/splashdlg.h"
 
+#include <QEventLoop>
+
 #include <ctime>
 
 bool CGameDlg::OnInitDialog()
@@ -49,4 +51,15 @@ std::unique_ptr<CGameDlg> StartGameWindow()
     splash.DoModal();
     dlg->OnInitDialog();
     return dlg;
+}
+
+// exec() would make the window application-modal, and a window manager takes
+// a modal window without a parent as modal for every window of the program:
+// the main window is shown as a plain window and waits for its own end.
+void CGameDlg::Run()
+{
+    QEventLoop loop;
+    connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
+    show();
+    loop.exec(QEventLoop::DialogExec);
 }

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QTest>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 
@@ -90,7 +91,7 @@ inline QWidget* KeyboardTarget()
 }
 
 // Presses keys: "Tab Down*3 Space" is Tab, three times Down, then Space;
-// any other word is typed.
+// "Alt+O" is a letter with Alt; any other word is typed.
 inline void Keys(const QString& script)
 {
     static const struct {
@@ -116,14 +117,33 @@ inline void Keys(const QString& script)
             for (int i = 0; i < times; ++i)
                 QTest::keyClick(KeyboardTarget(), n.key, n.modifiers);
         }
-        if (!known)
-            QTest::keyClicks(KeyboardTarget(), name);   // typed text
+        if (known)
+            continue;
+        // Typed text, or a menu's letter with Alt; Cyrillic too, which
+        // QTest::keyClicks cannot type: Qt names a letter's key by its capital.
+        const bool alt = name.startsWith("Alt+") && name.size() == 5;
+        for (const QChar c : alt ? name.mid(4) : name) {
+            for (int i = 0; i < times; ++i)
+                QTest::sendKeyEvent(QTest::Click, KeyboardTarget(), Qt::Key(c.toUpper().unicode()), QString(c),
+                                    alt ? Qt::AltModifier : Qt::NoModifier);
+        }
     }
 }
 
 // A legal fleet in fleet order: (row, column), every ship across.
 inline const int TIDY_FLEET[CShipLayout::SHIP_COUNT][2] = {{0, 0}, {2, 0}, {2, 4}, {4, 0}, {4, 3},
                                                            {4, 6}, {6, 0}, {6, 2}, {6, 4}, {6, 6}};
+// Stands the tidy fleet on an open placement dialog's board.
+inline void PutTidyFleet(CPlaceShipsDlg* dlg)
+{
+    std::fill(PlaceGrid, PlaceGrid + BOARD_CELLS, 0);
+    for (int i = 0; i < CShipLayout::SHIP_COUNT; ++i) {
+        CPlacedShip& ship = dlg->m_layout.m_ships[i];
+        ship.m_nRow = TIDY_FLEET[i][0], ship.m_nCol = TIDY_FLEET[i][1], ship.m_bHorz = 1;
+        ship.Mark();
+    }
+    dlg->Redraw(), dlg->UpdateOK();
+}
 // Its twenty decks, row by row.
 inline const int TIDY_DECKS[] = {0, 1, 2, 3, 20, 21, 22, 24, 25, 26, 40, 41, 43, 44, 46, 47, 60, 62, 64, 66};
 

@@ -12,6 +12,7 @@
 #include "support/gamewindow.h"
 #include "support/modal.h"
 #include "ui/gamedlg.h"
+#include "ui/language.h"
 #include "ui/namedlg.h"
 #include "ui/optionsdlg.h"
 #include "ui/pictures.h"
@@ -19,10 +20,13 @@
 #include "ui/scoresdlg.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QAccessible>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -112,9 +116,12 @@ private slots:
     void changedNameResetsTheTallies_data();
     void changedNameResetsTheTallies();
     void frameBeforeTheFirstGameIsEmpty();
+    void runsAsAPlainWindowWithEveryIconSize();
     void waitingShowsPleaseWait();
     void titleAndMenuFollowTheMode_data();
     void titleAndMenuFollowTheMode();
+    void menuLettersInEveryLanguage_data();
+    void menuLettersInEveryLanguage();
     void windowsGiveBusyBack_data();
     void windowsGiveBusyBack();
     void optionsDuringABattle_data();
@@ -410,6 +417,27 @@ void TestGameDlg::frameBeforeTheFirstGameIsEmpty()
     QCOMPARE(frame.pixel(FRAME_X, FRAME_Y + 100), qRgb(0, 0, 0));  // the frame's border
 }
 
+void TestGameDlg::runsAsAPlainWindowWithEveryIconSize()
+{
+    // What the window manager reads: a main window that says it is modal is
+    // modal for every window of the program.
+    bool modal = true;
+    QTimer::singleShot(0, m_dlg.get(), [&] {
+        modal = m_dlg->isModal() || QApplication::activeModalWidget();
+        QTest::keyClick(m_dlg.get(), Qt::Key_Escape);   // no battle: the program ends
+    });
+    QTimer::singleShot(10000, m_dlg.get(), [&] { m_dlg->done(0); });   // fail rather than hang
+    m_dlg->Run();
+    QVERIFY(!modal);
+    QVERIFY(m_dlg->isHidden());
+    // The task bar and the window switcher get the size they ask for.
+    const QList<QSize> offered = m_dlg->windowIcon().availableSizes();
+    const QStringList installed = QDir(TIDEBOLT_DESKTOP_ICONS).entryList({"*x*"}, QDir::Dirs);
+    QVERIFY(installed.size() >= 5);
+    for (const QString& size : installed)
+        QVERIFY2(offered.contains(QSize(size.section('x', 0, 0).toInt(), size.section('x', 1).toInt())), qPrintable(size));
+}
+
 void TestGameDlg::waitingShowsPleaseWait()
 {
     // A battle played, then the window becomes a client waiting for its
@@ -458,9 +486,28 @@ void TestGameDlg::titleAndMenuFollowTheMode()
     QCOMPARE(m_dlg->windowTitle(), title);
     QMenuBar* bar = m_dlg->findChild<QMenuBar*>();
     QMenu* game = bar->actions().first()->menu();
-    QCOMPARE(bar->actions().first()->text(), QString(english ? "Game" : "Игра"));
+    // The menus as a screen reader reads them out: each item's text as the
+    // game names it, and the key that works beside it.
+    QStringList said;
+    QAccessibleInterface* top = QAccessible::queryAccessibleInterface(bar);
+    for (int i = 0; i < top->childCount(); ++i) {
+        QAccessibleInterface* title = top->child(i);
+        said << title->text(QAccessible::Name) + ' ' + title->text(QAccessible::Accelerator);
+        QAccessibleInterface* menu = title->childCount() ? title->child(0) : nullptr;   // its pop-up
+        for (int j = 0; menu && j < menu->childCount(); ++j) {
+            QAccessibleInterface* item = menu->child(j);
+            if (item->role() != QAccessible::Separator)
+                said << "  " + item->text(QAccessible::Name) + ' ' + item->text(QAccessible::Accelerator);
+        }
+    }
+    const QStringList menus = english ? QStringList{"Game Alt+G", "  New game F2", "  Scores F3", "  Game with computer Alt+c",
+                                         "  Game in Network Alt+w", "  Chat F4", "  Exit Alt+x", "Options Alt+O", "Help Alt+H",
+                                         "  Help F1", "  About Alt+A"}
+                                      : QStringList{"Игра Alt+И", "  Новая F2", "  10 чемпионов F3", "  Игра с компьютером Alt+к",
+                                         "  Игра по сети Alt+с", "  Чат F4", "  Выход Alt+В", "Опции Alt+О", "Помощь Alt+П",
+                                         "  Помощь F1", "  Про автора Alt+а"};
+    QCOMPARE(said, menus);
     const auto items = game->actions();
-    QCOMPARE(items[0]->text(), QString(english ? "New game" : "Новая"));
     QCOMPARE(items[0]->isEnabled(), newGameEnabled);
     // Only the mode in force shows a mark; the other looks like "Scores".
     QCursor::setPos(0, 0);  // away from the menu, which would show a row under it lit
@@ -476,6 +523,57 @@ void TestGameDlg::titleAndMenuFollowTheMode()
     QCOMPARE(markArea(items[4]) != plain, role != 0);  // "Game in Network"
     game->hide();
     m_dlg->GameWithComputer();
+}
+
+void TestGameDlg::menuLettersInEveryLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("game");      // the first menu's title, unmarked
+    QTest::addColumn<bool>("inText");       // each letter is one of its item's own
+    const QStringList titles{"Spiel", "Game", "Juego", "Partie", "Partita", "Gra", "Jogo", "Игра", "Гра", "游戏(G)"};
+    const QStringList languages = GameLanguages();
+    QCOMPARE(languages.size(), titles.size());
+    for (int i = 0; i < languages.size(); ++i)
+        QTest::newRow(qPrintable(languages[i])) << languages[i] << titles[i] << (languages[i] != "zh_CN");
+}
+
+// In every language each menu, the bar itself included, has one Alt letter
+// per item and never the same letter twice; where the script has no such
+// letters, the item shows the letter it takes in brackets.
+void TestGameDlg::menuLettersInEveryLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(bool, inText);
+    struct Restore {
+        CGameDlg* dlg;
+        ~Restore() { Language.clear(), English = 1, dlg->SetLanguage(true); }
+    } restore{m_dlg.get()};
+    Language = language.toStdString();
+    English = language != "ru";
+    m_dlg->SetLanguage(English != 0);
+    QMenuBar* bar = m_dlg->findChild<QMenuBar*>();
+    QList<QList<QAction*>> menus{bar->actions()};
+    for (QAction* title : bar->actions()) {
+        if (title->menu())
+            menus << title->menu()->actions();
+    }
+    static const QRegularExpression mark("(?<!&)&(?!&)");
+    for (const QList<QAction*>& menu : menus) {
+        QSet<QChar> taken;
+        for (const QAction* item : menu) {
+            if (item->isSeparator())
+                continue;
+            const QString text = item->text();
+            QCOMPARE(text.count(mark), 1);
+            const QChar letter = text.at(text.indexOf(mark) + 1);
+            QVERIFY2(letter.isLetter(), qPrintable(text));
+            QVERIFY2(!taken.contains(letter.toLower()), qPrintable(text));
+            taken << letter.toLower();
+            const QString shown = QString(text).remove(mark);
+            QVERIFY2(shown.endsWith(QStringLiteral("(%1)").arg(letter)) != inText, qPrintable(text));
+        }
+    }
+    QTEST(bar->actions().first()->text().remove(mark), "game");
 }
 
 void TestGameDlg::windowsGiveBusyBack_data()

@@ -2,10 +2,13 @@
 // fleet arranged by keys, and whole games played from the keyboard alone.
 #include "support/gamewindow.h"
 #include "support/modal.h"
+#include "ui/aboutdlg.h"
 #include "ui/namedlg.h"
+#include "ui/optionsdlg.h"
 #include "ui/placeshipsdlg.h"
 #include "ui/resultdlg.h"
 
+#include <QMessageBox>
 #include <QPushButton>
 
 #include <algorithm>
@@ -34,13 +37,7 @@ std::unique_ptr<CPlaceShipsDlg> OpenTidyPlacement()
     dlg->show();
     if (!QTest::qWaitForWindowActive(dlg.get()))
         return nullptr;
-    std::fill(PlaceGrid, PlaceGrid + BOARD_CELLS, 0);
-    for (int i = 0; i < CShipLayout::SHIP_COUNT; ++i) {
-        CPlacedShip& ship = dlg->m_layout.m_ships[i];
-        ship.m_nRow = TIDY_FLEET[i][0], ship.m_nCol = TIDY_FLEET[i][1], ship.m_bHorz = 1;
-        ship.Mark();
-    }
-    dlg->Redraw(), dlg->UpdateOK();
+    PutTidyFleet(dlg.get());
     return dlg;
 }
 
@@ -198,6 +195,53 @@ private slots:
         QCOMPARE(win ? PlayerOne.m_nWins : PlayerTwo.m_nWins, 1);
         QCOMPARE((*m_window)->Records().GetWins(0), win ? 1 : 0);
         QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void escapeAsksAgainAfterAMenuByKeys_data()
+    {
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<QString>("menu");   // the keys that open a window from the menu bar
+        QTest::addColumn<QString>("window");
+        QTest::newRow("Options: Alt, Right, Enter") << true << "Alt Right Enter" << "options";
+        QTest::newRow("Options: Alt+O") << true << "Alt+O" << "options";
+        QTest::newRow("Опции: Alt+О") << false << "Alt+О" << "options";
+        QTest::newRow("Help: Alt, Left, Down, Enter") << true << "Alt Left Down Enter" << "help";
+        QTest::newRow("Help: Alt+H, then H") << true << "Alt+H H" << "help";
+        QTest::newRow("Помощь: Alt+П, then П") << false << "Alt+П П" << "help";
+        QTest::newRow("About: Alt+H, then A") << true << "Alt+H A" << "about";
+        QTest::newRow("Про автора: Alt+П, then А") << false << "Alt+П А" << "about";
+    }
+    void escapeAsksAgainAfterAMenuByKeys()
+    {
+        QFETCH(bool, english);
+        QFETCH(QString, menu);
+        QFETCH(QString, window);
+        m_window = std::make_unique<GameWindow>(english);
+        QVERIFY(m_window->IsActive());
+        StartByKeys();
+        QString opened;
+        const auto close = [&opened](QWidget* w) { opened = w->windowTitle(), Keys("Esc"); };
+        {
+            const CModalWait closed = window == "options" ? WhenModal<COptionsDlg>(close)
+                                      : window == "about" ? WhenModal<CAboutDlg>(close)
+                                                          : WhenModal<QMessageBox>(close);
+            Keys(menu);
+        }
+        const QStringList titles = english ? QStringList{"Options", "About Tidebolt", "Help"}
+                                           : QStringList{"Опции", "Про автора", "Помощь"};
+        QCOMPARE(opened, titles[window == "options" ? 0 : window == "about" ? 1 : 2]);
+        // Back on the board: the arrows move the cell cursor and Esc asks.
+        Keys("Right");
+        QVERIFY((*m_window)->CellCursor().m_bShown);
+        QCOMPARE(QApplication::focusWidget(), (*m_window)->ClientArea());
+        QString asked;
+        {
+            const CModalWait question =
+                WhenModal<QMessageBox>([&asked](QMessageBox* box) { asked = box->text(), Keys("Esc"); }, 2000);
+            Keys("Esc");
+        }
+        QCOMPARE(asked, QString(english ? "Do you want exit game?" : "Выйти из игры?"));
+        QVERIFY(GameInProgress);
     }
 
     void placementKeys_data()

@@ -8,6 +8,7 @@
 #include "ui/splashdlg.h"
 
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QThread>
 #include <QtTest>
 
@@ -59,13 +60,14 @@ private slots:
         QTest::addColumn<int>("english");
         QTest::addColumn<QString>("title");
         QTest::addColumn<bool>("click");  // right on the splash, OK on the others
+        QTest::addColumn<QString>("credit");   // the about box's first line, for a build of version 2.3
         // The splash as the game shows it: up before the main window is built.
-        QTest::newRow("splash left alone closes three seconds after it showed") << "splash" << 1 << "Tidebolt" << false;
-        QTest::newRow("splash closes on a right click, even before start-up waits on it") << "splash" << 1 << "Tidebolt" << true;
-        QTest::newRow("win picture closes with OK") << "win" << 1 << "Tidebolt" << true;
-        QTest::newRow("lose picture closes with OK") << "lose" << 0 << "Tidebolt" << true;
-        QTest::newRow("about box in English") << "about" << 1 << "About Tidebolt" << true;
-        QTest::newRow("about box in Russian") << "about" << 0 << "Про автора" << true;
+        QTest::newRow("splash left alone closes three seconds after it showed") << "splash" << 1 << "Tidebolt" << false << "";
+        QTest::newRow("splash closes on a right click, even before start-up waits on it") << "splash" << 1 << "Tidebolt" << true << "";
+        QTest::newRow("win picture closes with OK") << "win" << 1 << "Tidebolt" << true << "";
+        QTest::newRow("lose picture closes with OK") << "lose" << 0 << "Tidebolt" << true << "";
+        QTest::newRow("about box in English") << "about" << 1 << "About Tidebolt" << true << "Tidebolt 2.3";
+        QTest::newRow("about box in Russian") << "about" << 0 << "Про автора" << true << "Tidebolt 2.3";
     }
     void closesAsAPlayerExpects()
     {
@@ -74,14 +76,18 @@ private slots:
         QFETCH(int, english);
         English = static_cast<unsigned char>(english);
         UseLanguage(english != 0);
+        QCoreApplication::setApplicationVersion("2.3");
         std::unique_ptr<QDialog> dlg;
         const std::function<int()> doModal = window == "splash" ? MakeStartSplash(dlg)
             : window == "win"                                   ? Make<CWinDlg>(dlg)
             : window == "lose"                                  ? Make<CLoseDlg>(dlg)
                                                                 : Make<CAboutDlg>(dlg);
         QString title;
+        QString credit;
         const CModalWait answered = WhenModal<QDialog>([&](QDialog* shown) {
             title = shown->windowTitle();
+            if (auto* text = shown->findChild<QLabel*>("IDC_CREDIT"))
+                credit = text->text().section('\n', 0, 0);
             if (click && window == "splash")
                 QTest::mousePress(shown, Qt::RightButton, Qt::NoModifier, QPoint(400, 200));
             else if (click)
@@ -94,6 +100,7 @@ private slots:
         clock.start();
         QCOMPARE(doModal(), int(IDOK));
         QTEST(title, "title");
+        QTEST(credit, "credit");
         // Left alone, the splash stays its full three seconds; a click closes at once.
         QVERIFY2(click ? clock.elapsed() < 2500 : clock.elapsed() >= 3000,
                  qPrintable(QString::number(clock.elapsed())));
