@@ -44,10 +44,14 @@ QIcon Icon(int resourceId)
     // The sizes drawn for the desktop, where there are any, spare the window
     // manager scaling the one picture.
     QIcon icon;
-    QDirIterator sizes(QStringLiteral(":/res/%1").arg(resourceId), {QStringLiteral("*.png")}, QDir::Files,
-                       QDirIterator::Subdirectories);
-    while (sizes.hasNext())
-        icon.addFile(sizes.next());
+    // No name filter: Qt would make a regular expression of it and map the
+    // PCRE library for the rest of the run.
+    QDirIterator sizes(QStringLiteral(":/res/%1").arg(resourceId), QDir::Files, QDirIterator::Subdirectories);
+    while (sizes.hasNext()) {
+        const QString file = sizes.next();
+        if (file.endsWith(QLatin1String(".png")))
+            icon.addFile(file);
+    }
     if (icon.isNull())
         icon.addPixmap(picture);
     return icon;
