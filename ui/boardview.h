@@ -1,41 +1,29 @@
 #pragma once
 
 #include "ui/frameshows.h"
-
-#include <QImage>
-#include <QWidget>
+#include "ui/pixelview.h"
 
 class CPlayer;
 
-// The client area below the menu bar. It keeps the picture of the scene
-// (the 100 % drawing both boards are made in) enlarged by the largest whole
-// number of device pixels per scene pixel that fits the view, centred on the
-// margin colour: grid lines stay one pixel wide and pictures are never
-// resampled, at any desktop scale and any window size. Clicks, the keys'
-// focus and screen readers' rectangles go through the same mapping, and
-// the view reports in cells, never in pixels.
-class CBoardView : public QWidget {
+// The client area below the menu bar: the scene both boards are drawn in,
+// shown pixel-true at the largest whole multiple that fits. Clicks, the
+// keys' focus and screen readers' rectangles go through the same mapping,
+// and the view reports in cells, never in pixels.
+class CBoardView : public CPixelView {
     Q_OBJECT
 public:
     explicit CBoardView(QWidget* parent = nullptr);
 
-    // A freshly drawn scene and what it shows: only the part that differs
-    // from the kept one is enlarged again and repainted.
-    void SetScene(const QImage& scene, const SFrameShows& shows);
+    // What the frame shows since the last drawing.
+    void SetShows(const SFrameShows& shows) { m_shows = shows; }
     const SFrameShows& Shows() const { return m_shows; }
 
-    // Device pixels per scene pixel at the view's present size.
-    int Multiple() const;
     // The largest whole multiple of the scene within a device area, at least 1.
     static int FittingMultiple(const QSize& deviceArea);
     // The view's size, in logical pixels of a screen at dpr, that holds the
     // scene at the given multiple.
     static QSize SizeFor(int multiple, qreal dpr);
 
-    // The scene pixel under a point of this widget.
-    QPoint ToScene(const QPointF& pos) const;
-    // Where a rectangle of the scene shows, in this widget's coordinates.
-    QRect FromScene(const QRect& scene) const;
     // The cell of a board under a point of this widget; false off the board.
     bool CellAt(const CPlayer& board, const QPointF& pos, int& row, int& col) const;
     // A cell's inside, without its grid lines, in this widget's coordinates.
@@ -55,24 +43,11 @@ signals:
     void pointerEntered();
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
 
 private:
-    // The window's device pixel where this widget's painting starts.
-    QPoint DeviceOrigin() const;
-    QSize DeviceSize() const;
-    // Where the enlarged scene starts, in device pixels from DeviceOrigin.
-    QPoint PictureOffset(int multiple) const;
-    // Enlarges a part of the kept scene into the picture, rebuilding the
-    // whole picture when the multiple changed.
-    void Enlarge(const QRect& part);
-
-    QImage m_scene;       // 100 %
-    QImage m_picture;     // the scene enlarged m_nMultiple times
-    int m_nMultiple = 0;
     SFrameShows m_shows;
 };

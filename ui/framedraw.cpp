@@ -3,6 +3,7 @@
 #include "game/globals.h"
 #include "game/player.h"
 #include "net/netsession.h"
+#include "store/settings.h"
 #include "ui/animatedcursor.h"
 #include "ui/boardview.h"
 #include "ui/qtdrawcontext.h"
@@ -56,18 +57,38 @@ void CGameDlg::DrawScene(CDrawContext& dc)
     PlayerOne.m_pDC = nullptr;
 }
 
-// The whole frame is drawn off-screen and shown in one piece, so the
-// window is never seen half drawn, also inside the computer's turn.
+SSceneFacts CGameDlg::SceneFacts() const
+{
+    SSceneFacts facts;
+    facts.m_bDrawn = true;
+    facts.m_shows = FrameShows();
+    facts.m_bNetwork = NetRole() != ENetRole::Computer;
+    facts.m_bShowShipCount = ShowShipCount != 0;
+    facts.m_strLanguage = Language;
+    facts.m_margin = palette().color(QPalette::Window).rgb();
+    facts.m_two = SSceneFacts::Side(PlayerTwo);
+    facts.m_one = SSceneFacts::Side(PlayerOne);
+    return facts;
+}
+
+// Everything below the menu bar in scene pixels; the painter's clip says
+// which part is wanted, and the drawing within it is the same either way.
+void CGameDlg::PaintScene(QPainter& painter)
+{
+    painter.fillRect(0, 0, MAIN_CLIENT_WIDTH, MAIN_CLIENT_HEIGHT, palette().color(QPalette::Window));
+    CQtDrawContext dc(painter);
+    DrawScene(dc);
+    // The frame control's thin black border around the board frame.
+    painter.setPen(Qt::black);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(FRAME_X, FRAME_Y, FRAME_WIDTH - 1, FRAME_HEIGHT - 1);
+}
+
 QImage CGameDlg::RenderScene() const
 {
     QImage scene(MAIN_CLIENT_WIDTH, MAIN_CLIENT_HEIGHT, QImage::Format_RGB32);
-    scene.fill(palette().color(QPalette::Window));
     QPainter painter(&scene);
-    CQtDrawContext dc(painter);
-    const_cast<CGameDlg*>(this)->DrawScene(dc);
-    // The frame control's thin black border around the board frame.
-    painter.setPen(Qt::black);
-    painter.drawRect(FRAME_X, FRAME_Y, FRAME_WIDTH - 1, FRAME_HEIGHT - 1);
+    const_cast<CGameDlg*>(this)->PaintScene(painter);
     return scene;
 }
 
@@ -76,11 +97,18 @@ QWidget* CGameDlg::ClientArea() const
     return m_client;
 }
 
-// The view keeps its picture and repaints only what this scene changed.
+// The view keeps the scene: only what changed since the last drawing is
+// drawn again, enlarged and repainted. A new scale only enlarges the kept
+// scene again, which does not depend on it.
 void CGameDlg::Redraw()
 {
-    if (m_client)
-        m_client->SetScene(RenderScene(), FrameShows());
+    if (!m_client)
+        return;
+    const SSceneFacts now = SceneFacts();
+    const QRegion changed = ChangedParts(m_drawn, now);
+    m_drawn = now;
+    m_client->SetShows(now.m_shows);
+    m_client->Render(changed, [this](QPainter& painter) { PaintScene(painter); });
 }
 
 void CGameDlg::UpdateCursor()

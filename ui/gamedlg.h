@@ -5,6 +5,7 @@
 #include "store/records.h"
 #include "ui/busyflag.h"
 #include "ui/frameshows.h"
+#include "ui/scenefacts.h"
 #include "ui/scenegeometry.h"
 
 #include <QDialog>
@@ -27,6 +28,7 @@ struct NETMSG;
 class CPlayer;
 class QAction;
 class QMenuBar;
+class QPainter;
 class QShortcut;
 class QTimer;
 class QWidget;
@@ -171,6 +173,11 @@ private:
     // The network game is over, its connection left as it is.
     void EndNetGame();
 
+    // What the scene is drawn from now, and everything below the menu bar
+    // drawn through a painter, within its clip.
+    SSceneFacts SceneFacts() const;
+    void PaintScene(QPainter& painter);
+
     // The window's first size: the largest whole multiple of the board that
     // fits the screen, unless the player's own size from last time fits.
     void FitToScreen();
@@ -189,6 +196,7 @@ private:
     unsigned char TallyReset = 0;
     bool m_bShowSplash = true;
     CCellCursor m_cursor;
+    SSceneFacts m_drawn;   // what the view's kept scene was drawn from
 
     CBoardView* m_client = nullptr;   // the area below the menu bar
     CChatPanel* m_chat = nullptr;

@@ -16,13 +16,6 @@ const CPlaceBoard* BoardOf(const QWidget* widget)
     return qobject_cast<const CPlaceBoard*>(widget);
 }
 
-// The layout's rectangles are in the coordinates of the window that paints
-// the board, which holds the board widget.
-QPoint ToBoard(const CPlaceBoard* board, int x, int y)
-{
-    return board->mapFromParent(QPoint(x, y));
-}
-
 // One cell: its name ("E5") and, as its description, what lies on it.
 class CPlaceCellAccess : public CPaintedPart, public CTableCell {
 public:
@@ -58,9 +51,8 @@ public:
         const CPlaceBoard* board = BoardOf(m_view);
         if (!board)
             return {};
-        const CRect& rc = board->Layout().m_rcBoard;
-        const QPoint corner = ToBoard(board, rc.left + CELL_PITCH * columnIndex() + 1, rc.top + CELL_PITCH * rowIndex() + 1);
-        return QRect(board->mapToGlobal(corner), QSize(CELL_PITCH - 1, CELL_PITCH - 1));
+        const QRect cell = board->CellRect(rowIndex(), columnIndex());
+        return QRect(board->mapToGlobal(cell.topLeft()), cell.size());
     }
 
 private:
@@ -93,8 +85,7 @@ public:
         int row, col;
         if (!board)
             return nullptr;
-        const QPoint p = board->mapToParent(board->mapFromGlobal(QPoint(x, y)));
-        if (!board->Layout().CellFromPoint(p.x(), p.y(), row, col))
+        if (!board->CellAt(board->mapFromGlobal(QPointF(x, y)), row, col))
             return nullptr;
         return child(row * BOARD_SIZE + col);
     }

@@ -1,5 +1,6 @@
 #include "ui/placeboard.h"
 
+#include "game/player.h"
 #include "game/shiplayout.h"
 #include "game/spokentext.h"
 #include "ui/announce.h"
@@ -7,16 +8,64 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 
-CPlaceBoard::CPlaceBoard(CShipLayout& layout, QWidget* parent) : QWidget(parent), m_layout(layout)
+CPlaceBoard::CPlaceBoard(CShipLayout& layout, const CRect& frame, QWidget* parent)
+    : CPixelView(QSize(frame.Width(), frame.Height()), parent), m_layout(layout), m_frameOrigin(frame.left, frame.top)
 {
     InstallPlaceBoardAccess();   // before anything asks for this widget's accessible object
     setObjectName(QStringLiteral("IDC_BOARD"));
     setFocusPolicy(Qt::StrongFocus);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
     setAccessibleName(QString::fromStdString(Phrase(SAY_YOUR_FLEET)));
     // Read out after the name, unlike "What's this?", which readers leave alone.
     setAccessibleDescription(QString::fromStdString(Phrase(SAY_PLACEMENT_KEYS)));
+}
+
+QPoint CPlaceBoard::ToLayout(const QPointF& pos) const
+{
+    return ToScene(pos) + m_frameOrigin;
+}
+
+QRect CPlaceBoard::CellRect(int row, int col) const
+{
+    const CRect& rc = m_layout.m_rcBoard;
+    const QPoint inside(rc.left + CELL_PITCH * col + 1, rc.top + CELL_PITCH * row + 1);
+    return FromScene(QRect(inside - m_frameOrigin, QSize(CELL_PITCH - 1, CELL_PITCH - 1)));
+}
+
+bool CPlaceBoard::CellAt(const QPointF& pos, int& row, int& col) const
+{
+    const QPoint p = ToLayout(pos);
+    return m_layout.CellFromPoint(p.x(), p.y(), row, col);
+}
+
+void CPlaceBoard::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        const QPoint p = ToLayout(event->position());
+        m_layout.PickShip(p.x(), p.y());
+    }
+}
+
+void CPlaceBoard::mouseMoveEvent(QMouseEvent* event)
+{
+    if (event->buttons() & Qt::LeftButton) {
+        const QPoint p = ToLayout(event->position());
+        m_layout.DragTo(p.x(), p.y());
+        emit changed();
+    }
+}
+
+void CPlaceBoard::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint p = ToLayout(event->position());
+    if (event->button() == Qt::LeftButton) {
+        m_layout.Drop();
+        emit changed();
+    } else if (event->button() == Qt::RightButton) {
+        m_layout.RotateAt(p.x(), p.y());
+        emit changed();
+    }
 }
 
 void CPlaceBoard::showEvent(QShowEvent* event)

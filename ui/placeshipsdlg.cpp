@@ -2,16 +2,18 @@
 
 #include "game/globals.h"
 #include "store/settings.h"
+#include "ui/boardview.h"
 #include "ui/dialogids.h"
 #include "ui/dlgunits.h"
 #include "ui/placeboard.h"
 #include "ui/qtdrawcontext.h"
+#include "ui/windowframe.h"
 
 #include <QLabel>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
 
@@ -81,7 +83,7 @@ CPlaceShipsDlg::CPlaceShipsDlg(QWidget* parent)
     m_keysHelp->setTextFormat(Qt::PlainText);
     m_btnOK->setDefault(true);
 
-    m_board = new CPlaceBoard(m_layout, this);
+    m_board = new CPlaceBoard(m_layout, FRAME_RECT, this);
     // The board first, then the buttons as they stand from top to bottom:
     // the order in which the eye meets them.
     setTabOrder(m_board, m_btnOK);
@@ -106,7 +108,6 @@ void CPlaceShipsDlg::OnInitDialog()
 {
     m_bInitDone = true;
     m_rcFrame = FRAME_RECT;
-    m_board->setGeometry(m_rcFrame.left, m_rcFrame.top, m_rcFrame.Width(), m_rcFrame.Height());
     if (English) {
         setWindowTitle(QStringLiteral("Placing ships"));
         m_help->setText(QStringLiteral("Left MB :\n   Move\n\nRight MB :\n   Rotate"));
@@ -116,23 +117,48 @@ void CPlaceShipsDlg::OnInitDialog()
     }
     //: Below the mouse help, in the same layout: the keys that work the board.
     m_keysHelp->setText(tr("Tab :\n   Next ship\nArrows :\n   Move\nR, Space :\n   Rotate"));
-    FitColumn();
+    LayOut();
     m_layout.m_rcBoard = BoardRectFromPlayerOne();
     m_layout.Shuffle();
     Redraw();
     UpdateOK();
 }
 
-void CPlaceShipsDlg::FitColumn()
+void CPlaceShipsDlg::LayOut()
 {
-    // The board keeps its pixels; the buttons and the help to its right take
-    // the room their texts need at the desktop's font, and the window widens
-    // past its template only as far as a text pushed its control out.
+    const QScreen* screen = this->screen();
+    const QRect area = screen ? screen->availableGeometry() : QRect();
+    const QMargins frame = WindowFrame(*this);
+    const auto fits = [&](const QSize& size) { return area.contains(QRect(area.topLeft(), size.grownBy(frame))); };
+    // The fleet looks the same size here as on the board it will sail on.
+    int most = 0;
+    for (const QWidget* w = parentWidget(); w && !most; w = w->parentWidget()) {
+        if (const auto* game = w->findChild<const CBoardView*>())
+            most = game->Multiple();
+    }
+    int n = 1;
+    while ((most == 0 || n < most) && fits(Arrange(n + 1)))
+        ++n;
+    setFixedSize(Arrange(n));
+}
+
+QSize CPlaceShipsDlg::Arrange(int multiple)
+{
+    const qreal dpr = screen() ? screen()->devicePixelRatio() : devicePixelRatioF();
+    const QSize board = CPixelView::SizeFor(multiple, dpr, QSize(m_rcFrame.Width(), m_rcFrame.Height()));
+    m_board->setGeometry(QRect(QPoint(m_rcFrame.left, m_rcFrame.top), board));
+    // The board keeps its pixels; the buttons and the help to its right
+    // stand as far from it as in the template, take the room their texts
+    // need at the desktop's font, and the window widens past its template
+    // only as far as a text pushed its control out.
+    const int shift = board.width() - m_rcFrame.Width();
     // The keys' help has no place in the template: it takes the room left
     // below the mouse help.
-    const QRect templates[] = {TemplateRect(271, 7, 50, 14), TemplateRect(271, 29, 50, 14),
-                               TemplateRect(271, 52, 50, 14), TemplateRect(261, 71, 66, 94),
-                               TemplateRect(261, 169, 66, 56)};
+    const QRect templates[] = {TemplateRect(271, 7, 50, 14).translated(shift, 0),
+                               TemplateRect(271, 29, 50, 14).translated(shift, 0),
+                               TemplateRect(271, 52, 50, 14).translated(shift, 0),
+                               TemplateRect(261, 71, 66, 94).translated(shift, 0),
+                               TemplateRect(261, 169, 66, 56).translated(shift, 0)};
     PlaceButton(m_btnOK, templates[0]);
     PlaceButton(m_btnRandom, templates[1]);
     PlaceButton(m_btnCancel, templates[2]);
@@ -141,12 +167,12 @@ void CPlaceShipsDlg::FitColumn()
     m_keysHelp->setGeometry(QRect(keysAt, templates[4].size().expandedTo(m_keysHelp->sizeHint())));
     const QWidget* const column[] = {m_btnOK, m_btnRandom, m_btnCancel, m_help, m_keysHelp};
     int wider = 0;
-    int height = CLIENT_HEIGHT;
+    int height = CLIENT_HEIGHT + board.height() - m_rcFrame.Height();
     for (int i = 0; i < 5; ++i) {
         wider = std::max(wider, column[i]->geometry().right() - templates[i].right());
         height = std::max(height, column[i]->geometry().bottom() + 1 + TemplateY(7));
     }
-    setFixedSize(CLIENT_WIDTH + wider, height);
+    return QSize(CLIENT_WIDTH + shift + wider, height);
 }
 
 void CPlaceShipsDlg::OnOK()
@@ -192,10 +218,7 @@ void CPlaceShipsDlg::Redraw()
 {
     if (m_rcFrame.Width() <= 0 || m_rcFrame.Height() <= 0)
         return;
-    if (m_frameImage.width() != m_rcFrame.Width() || m_frameImage.height() != m_rcFrame.Height())
-        m_frameImage = QImage(m_rcFrame.Width(), m_rcFrame.Height(), QImage::Format_RGB32);
-    {
-        QPainter painter(&m_frameImage);
+    m_board->Render(QRect(QPoint(0, 0), m_board->SceneSize()), [this](QPainter& painter) {
         painter.translate(-m_rcFrame.left, -m_rcFrame.top);
         CQtDrawContext dc(painter);
         dc.FillSolidRect(m_rcFrame, BackgroundColour);
@@ -206,8 +229,7 @@ void CPlaceShipsDlg::Redraw()
         painter.setPen(Qt::black);
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(0, 0, m_rcFrame.Width() - 1, m_rcFrame.Height() - 1);
-    }
-    update(m_rcFrame.left, m_rcFrame.top, m_rcFrame.Width(), m_rcFrame.Height());
+    });
 }
 
 void CPlaceShipsDlg::showEvent(QShowEvent* event)
@@ -215,48 +237,4 @@ void CPlaceShipsDlg::showEvent(QShowEvent* event)
     if (!m_bInitDone)
         OnInitDialog();
     QDialog::showEvent(event);
-}
-
-void CPlaceShipsDlg::paintEvent(QPaintEvent* event)
-{
-    QDialog::paintEvent(event);
-    if (m_frameImage.isNull())
-        return;
-    QPainter painter(this);
-    painter.drawImage(m_rcFrame.left, m_rcFrame.top, m_frameImage);
-}
-
-void CPlaceShipsDlg::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton) {
-        const QPoint pt = event->position().toPoint();
-        m_layout.PickShip(pt.x(), pt.y());
-    }
-    QDialog::mousePressEvent(event);
-}
-
-void CPlaceShipsDlg::mouseMoveEvent(QMouseEvent* event)
-{
-    if (event->buttons() & Qt::LeftButton) {
-        const QPoint pt = event->position().toPoint();
-        m_layout.DragTo(pt.x(), pt.y());
-        Redraw();
-        UpdateOK();
-    }
-    QDialog::mouseMoveEvent(event);
-}
-
-void CPlaceShipsDlg::mouseReleaseEvent(QMouseEvent* event)
-{
-    const QPoint pt = event->position().toPoint();
-    if (event->button() == Qt::LeftButton) {
-        m_layout.Drop();
-        Redraw();
-        UpdateOK();
-    } else if (event->button() == Qt::RightButton) {
-        m_layout.RotateAt(pt.x(), pt.y());
-        Redraw();
-        UpdateOK();
-    }
-    QDialog::mouseReleaseEvent(event);
 }

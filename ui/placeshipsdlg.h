@@ -3,7 +3,6 @@
 #include "game/shiplayout.h"
 
 #include <QDialog>
-#include <QImage>
 
 class CPlaceBoard;
 class QLabel;
@@ -23,7 +22,7 @@ public:
     void OnCancel();
     void OnRandom();
 
-    // The board, the frame and the off-screen picture of the frame.
+    // The frame and its board, drawn anew and shown.
     void Redraw();
     void UpdateOK();
 
@@ -43,14 +42,14 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    void FitColumn();
+    // The board at the largest whole multiple the screen has room for, but
+    // no larger than the game board's when the dialog opens over it.
+    void LayOut();
+    // Places the board at a multiple and the column to its right; the
+    // dialog's size that holds them.
+    QSize Arrange(int multiple);
 
-    QImage m_frameImage;
     bool m_bInitDone = false;
 };

@@ -4,20 +4,12 @@
 
 #include "store/settings.h"
 #include "ui/boardview.h"
+#include "ui/windowframe.h"
 
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
 #include <QShowEvent>
-
-namespace {
-
-// Room for the window manager's title bar and borders: at least this much,
-// a title bar about as tall as the common Linux desktops draw it, since
-// the window manager may tell its own frame only after the window shows.
-const QMargins LEAST_FRAME(4, 36, 4, 4);
-
-} // namespace
 
 void CGameDlg::showEvent(QShowEvent* event)
 {
@@ -39,8 +31,7 @@ void CGameDlg::FitToScreen()
     const QMargins told(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
                         frameGeometry().right() - geometry().right(),
                         frameGeometry().bottom() - geometry().bottom());
-    const QMargins frame(std::max(told.left(), LEAST_FRAME.left()), std::max(told.top(), LEAST_FRAME.top()),
-                         std::max(told.right(), LEAST_FRAME.right()), std::max(told.bottom(), LEAST_FRAME.bottom()));
+    const QMargins frame = WindowFrame(*this);
     const int menu = m_menuBar->sizeHint().height();
     const auto windowSize = [menu](const QSize& view) { return view + QSize(0, menu); };
     const auto fits = [&](const QSize& size) {

@@ -11,14 +11,7 @@ get_test_property(tst_framedraw ENVIRONMENT framedraw_env)
 list(FILTER framedraw_env EXCLUDE REGEX "^QT_QPA_PLATFORM=")
 set_property(TEST tst_framedraw APPEND PROPERTY ENVIRONMENT
   "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_LIST_DIR}/screen1080.json;QT_SCREEN_SCALE_FACTORS=1.25;TIDEBOLT_MULTIPLE=1")
-foreach(run "100;1080;1;2;" "150;1080;1.5;1;" "200;1080;2;1;" "1440_maximised;1440;1;2;TIDEBOLT_MAXIMISED=1")
-  list(GET run 0 name)
-  list(GET run 1 screen)
-  list(GET run 2 scale)
-  list(GET run 3 multiple)
-  list(GET run 4 extra)
-  add_test(NAME tst_framedraw_${name} COMMAND tst_framedraw)
-  set_tests_properties(tst_framedraw_${name} PROPERTIES
-    ENVIRONMENT "${framedraw_env};QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_LIST_DIR}/screen${screen}.json;QT_SCREEN_SCALE_FACTORS=${scale};TIDEBOLT_MULTIPLE=${multiple};${extra}"
-    WORKING_DIRECTORY ${CMAKE_BINARY_DIR} TIMEOUT 300)
-endforeach()
+tidebolt_screen_run(tst_framedraw 100 1080 1 TIDEBOLT_MULTIPLE=2)
+tidebolt_screen_run(tst_framedraw 150 1080 1.5 TIDEBOLT_MULTIPLE=1)
+tidebolt_screen_run(tst_framedraw 200 1080 2 TIDEBOLT_MULTIPLE=1)
+tidebolt_screen_run(tst_framedraw 1440_maximised 1440 1 TIDEBOLT_MULTIPLE=2 TIDEBOLT_MAXIMISED=1)

@@ -11,9 +11,11 @@
 #include "store/qt/qsettingsprofile.h"
 #include "store/settings.h"
 #include "support/modal.h"
+#include "support/shownpixels.h"
 #include "ui/gamedlg.h"
 #include "ui/namedlg.h"
 #include "ui/pictures.h"
+#include "ui/placeshipsdlg.h"
 
 #include <QComboBox>
 #include <QScreen>
@@ -36,21 +38,6 @@ const QRgb BORDER = qRgb(0, 0, 0);
 // A desktop's title bar and borders. The offscreen platform draws none
 // (its frame margins measure 2 px or nothing), so the test adds them.
 const QMargins TITLE_BAR(4, 36, 4, 4);
-
-// The window as the screen shows it, in device pixels. Qt 6.4's offscreen
-// platform keeps a window's area in logical pixels, so grabbing the window
-// alone cuts its scaled image short; a grab of the screen holds its whole
-// image, placed at the window's logical position. The grab reaches past the
-// screen's own size, which a window 1500 device pixels wide outgrows.
-QImage Shown(QWidget& window)
-{
-    const QPoint at = window.windowHandle()->position();
-    const qreal dpr = window.devicePixelRatioF();
-    const QSize device(qRound(window.width() * dpr), qRound(window.height() * dpr));
-    const QSize reach = (QSizeF(device + QSize(at.x(), at.y())) / dpr).toSize() + QSize(2, 2);
-    const QImage screen = window.screen()->grabWindow(0, 0, 0, reach.width(), reach.height()).toImage();
-    return screen.copy(QRect(at, device)).convertToFormat(QImage::Format_RGB32);
-}
 
 // The first cell of the board that shows the given code, or -1.
 int FirstCell(const CPlayer& player, signed char code)
@@ -78,6 +65,7 @@ private slots:
     void windowLiesOnTheScreenTitleBarIncluded();
     void boardIsShownAtTheLargestMultipleThatFits();
     void everyCellTakesItsClick();
+    void placementBoardTakesTheGameBoardsMultiple();
     void playersSizeComesBack();
     void gridAndSeaAtExactDevicePixels_data();
     void gridAndSeaAtExactDevicePixels();
@@ -131,21 +119,12 @@ void TestFrameDraw::OpenWindow(bool maximise)
     // The frame control's black border, one drawing pixel wide: where it
     // starts is where the drawing's own pixels start, and how many device
     // pixels it spans is the multiple.
-    const QImage shown = Shown(*m_dlg);
+    const QImage shown = ShownOnScreen(*m_dlg);
     const qreal dpr = m_dlg->devicePixelRatioF();
     const QPoint view = (QPointF(m_dlg->ClientArea()->mapTo(m_dlg.get(), QPoint(0, 0))) * dpr).toPoint();
-    const int middle = view.y() + (shown.height() - view.y()) / 2;
-    int x = 0;
-    while (x < shown.width() && shown.pixel(x, middle) != BORDER)
-        ++x;
-    int run = 0;
-    while (x + run < shown.width() && shown.pixel(x + run, middle) == BORDER)
-        ++run;
-    m_n = run;
-    int y = view.y();
-    while (y < shown.height() && shown.pixel(x + 1, y) != BORDER)
-        ++y;
-    m_origin = QPoint(x - FRAME_X * m_n, y - FRAME_Y * m_n);
+    const SShownDrawing found = SShownDrawing::Find(shown, view.y() + (shown.height() - view.y()) / 2, view.y());
+    m_n = found.m_n;
+    m_origin = found.m_frame - QPoint(FRAME_X, FRAME_Y) * m_n;
     QVERIFY2(m_n > 0, "no board border found");
 }
 
@@ -170,16 +149,11 @@ void TestFrameDraw::StartGame(const std::function<void()>& then)
 
 void TestFrameDraw::CheckBlock(const QImage& shown, QPoint scene, QRgb colour, const char* what) const
 {
-    const QPoint device = m_origin + scene * m_n;
-    for (int dy = 0; dy < m_n; ++dy) {
-        for (int dx = 0; dx < m_n; ++dx) {
-            const QRgb seen = shown.pixel(device + QPoint(dx, dy));
-            QVERIFY2(seen == colour, qPrintable(QString("%1 at device (%2, %3): #%4 instead of #%5")
-                                                    .arg(what).arg(device.x() + dx).arg(device.y() + dy)
-                                                    .arg(seen & 0xffffff, 6, 16, QChar('0'))
-                                                    .arg(colour & 0xffffff, 6, 16, QChar('0'))));
-        }
-    }
+    SShownDrawing drawing;
+    drawing.m_n = m_n;
+    drawing.m_frame = m_origin;
+    QString fault;
+    QVERIFY2(drawing.Block(shown, scene, colour, fault), qPrintable(QString(what) + " " + fault));
 }
 
 void TestFrameDraw::windowLiesOnTheScreenTitleBarIncluded()
@@ -201,11 +175,11 @@ void TestFrameDraw::boardIsShownAtTheLargestMultipleThatFits()
     QCOMPARE(m_n, expected);
     // The border's corner and the frame inside it stand where the multiple
     // puts them, and the margin around is the window's own colour.
-    CheckBlock(Shown(*m_dlg), QPoint(FRAME_X, FRAME_Y), BORDER, "frame corner");
-    CheckBlock(Shown(*m_dlg), QPoint(FRAME_X - 1, FRAME_Y + 5), m_dlg->palette().color(QPalette::Window).rgb(),
+    CheckBlock(ShownOnScreen(*m_dlg), QPoint(FRAME_X, FRAME_Y), BORDER, "frame corner");
+    CheckBlock(ShownOnScreen(*m_dlg), QPoint(FRAME_X - 1, FRAME_Y + 5), m_dlg->palette().color(QPalette::Window).rgb(),
                "margin");
-    CheckBlock(Shown(*m_dlg), QPoint(FRAME_X + 1, FRAME_Y + 1), FRAME_BACK, "frame inside");
-    CheckBlock(Shown(*m_dlg), QPoint(FRAME_X + FRAME_WIDTH - 1, FRAME_Y + FRAME_HEIGHT - 1), BORDER, "far corner");
+    CheckBlock(ShownOnScreen(*m_dlg), QPoint(FRAME_X + 1, FRAME_Y + 1), FRAME_BACK, "frame inside");
+    CheckBlock(ShownOnScreen(*m_dlg), QPoint(FRAME_X + FRAME_WIDTH - 1, FRAME_Y + FRAME_HEIGHT - 1), BORDER, "far corner");
 }
 
 void TestFrameDraw::everyCellTakesItsClick()
@@ -224,6 +198,29 @@ void TestFrameDraw::everyCellTakesItsClick()
     }
 }
 
+// The fleet looks the same size while it is arranged as on the board it
+// then sails on, and the placement dialog lies on the screen too.
+void TestFrameDraw::placementBoardTakesTheGameBoardsMultiple()
+{
+    CPlaceShipsDlg placing(m_dlg.get());
+    placing.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&placing));
+    const QImage shown = placing.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const SShownDrawing board = SShownDrawing::Find(shown, shown.height() / 2, 0);
+    QCOMPARE(board.m_n, m_n);
+    // Grid lines one drawing pixel wide, where no deck of the random fleet
+    // can cover them, and the shadow.
+    QString fault;
+    const QPoint corner(44, 40);   // the board's corner from the frame's
+    QVERIFY2(board.Block(shown, corner + QPoint(0, 30), GRID, fault), qPrintable(fault));
+    QVERIFY2(board.Block(shown, corner + QPoint(30, 0), GRID, fault), qPrintable(fault));
+    QVERIFY2(board.Block(shown, corner + QPoint(260, 30), GRID, fault), qPrintable(fault));
+    QVERIFY2(board.Block(shown, corner + QPoint(261, 30), INNER, fault), qPrintable(fault));
+    QVERIFY2(board.Block(shown, corner + QPoint(100, 265), qRgb(20, 20, 20), fault), qPrintable(fault));
+    const QRect area = placing.screen()->availableGeometry();
+    QVERIFY(area.contains(placing.geometry().marginsAdded(TITLE_BAR)));
+}
+
 void TestFrameDraw::playersSizeComesBack()
 {
     if (m_dlg->isMaximized()) {
@@ -240,7 +237,7 @@ void TestFrameDraw::playersSizeComesBack()
     OpenWindow(false);
     QCOMPARE(m_dlg->size(), chosen);
     // The board stays at its multiple in the middle of the bigger window.
-    CheckBlock(Shown(*m_dlg), QPoint(FRAME_X + 1, FRAME_Y + 1), FRAME_BACK, "frame inside");
+    CheckBlock(ShownOnScreen(*m_dlg), QPoint(FRAME_X + 1, FRAME_Y + 1), FRAME_BACK, "frame inside");
 }
 
 void TestFrameDraw::gridAndSeaAtExactDevicePixels_data()
@@ -271,7 +268,7 @@ void TestFrameDraw::gridAndSeaAtExactDevicePixels()
     QFETCH(QRgb, colour);
     StartGame();
     const QPoint corner(PlayerTwo.m_rcBoard.left, PlayerTwo.m_rcBoard.top);
-    CheckBlock(Shown(*m_dlg), corner + at, colour, QTest::currentDataTag());
+    CheckBlock(ShownOnScreen(*m_dlg), corner + at, colour, QTest::currentDataTag());
 }
 
 void TestFrameDraw::deckPictureIsNotResampled()
@@ -280,16 +277,7 @@ void TestFrameDraw::deckPictureIsNotResampled()
     const int cell = FirstCell(PlayerOne, CELL_SHIP);
     QVERIFY(cell >= 0);
     const QPoint picture = CellCorner(PlayerOne, cell) + QPoint(1, 1);
-    const QImage shown = Shown(*m_dlg);
-    // A raised block: light edge on top and left, a blue line inside it, a
-    // near-black edge two pixels wide on the right and bottom.
-    const auto at = [&](int x, int y) { return QColor(shown.pixel(m_origin + (picture + QPoint(x, y)) * m_n)); };
-    QVERIFY(at(0, 12).lightness() > 200 && at(12, 0).lightness() > 200);
-    QVERIFY(at(1, 12).blue() > at(1, 12).red() + 100 && at(12, 1).blue() > at(12, 1).red() + 100);
-    for (int edge : {23, 24}) {
-        QVERIFY(at(edge, 12).lightness() < 40 && at(12, edge).lightness() < 40);
-    }
-    QVERIFY(at(2, 12) != at(1, 12) && at(12, 2) != at(12, 1));  // the line is one pixel wide
+    const QImage shown = ShownOnScreen(*m_dlg);
     // Every pixel of the picture is a whole block of its own colour.
     const QImage deck = Picture(IDB_SHIP).toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(deck.size(), QSize(25, 25));

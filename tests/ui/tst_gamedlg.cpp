@@ -16,6 +16,7 @@
 #include "ui/namedlg.h"
 #include "ui/optionsdlg.h"
 #include "ui/pictures.h"
+#include "ui/pixelview.h"
 #include "ui/resultdlg.h"
 #include "ui/scoresdlg.h"
 
@@ -38,6 +39,8 @@
 #include <optional>
 #include <utility>
 #include <vector>
+
+Q_DECLARE_METATYPE(ENetRole)
 
 namespace {
 
@@ -106,6 +109,7 @@ private slots:
 
     void wholeGameWonByClickingTheEnemyFleet();
     void lostGameShowsTheComputersSurvivingShips();
+    void keptPictureFollowsEveryShotOfAGame();
     void computerTakesItsTime_data();
     void computerTakesItsTime();
     void clicksThatChangeNothing_data();
@@ -242,6 +246,34 @@ void TestGameDlg::lostGameShowsTheComputersSurvivingShips()
         QCOMPARE(frame.pixel(corner + QPoint(12, 12)), shown.pixel(12, 12));
     }
     QCOMPARE(revealed, 20);  // no deck of the computer was ever hit
+}
+
+// The view keeps the scene and each shot redraws only what it changed.
+// Through a whole game, hits, sinkings with the misses around them, the
+// ship counts, the computer's answers and the keys' cell cursor included,
+// what the view keeps is what a whole drawing of the scene gives.
+void TestGameDlg::keptPictureFollowsEveryShotOfAGame()
+{
+    const auto* view = qobject_cast<const CPixelView*>(m_dlg->ClientArea());
+    QVERIFY(view);
+    StartGame();
+    const CModalWait over = WhenModal<CResultDlg>([](CResultDlg* dlg) { FindButton(dlg, "OK")->click(); });
+    int shots = 0;
+    for (int cell = 0; cell < BOARD_CELLS && GameInProgress; ++cell) {
+        Click(CellCentre(PlayerTwo, cell / 10, cell % 10));
+        ++shots;
+        QVERIFY2(view->Scene() == m_dlg->RenderScene(), qPrintable(QString("after shot %1").arg(shots)));
+        // Every third shot the keys' cursor shows up on the next cell; the
+        // next click hides it again.
+        if (cell % 3 == 0 && GameInProgress) {
+            QTest::keyClick(m_dlg->ClientArea(), Qt::Key_Right);
+            QVERIFY(m_dlg->CellCursor().m_bShown);
+            QVERIFY2(view->Scene() == m_dlg->RenderScene(), qPrintable(QString("cursor after shot %1").arg(shots)));
+        }
+    }
+    QVERIFY(!GameInProgress);
+    // The end of the game: the tallies and any surviving ships shown.
+    QVERIFY(view->Scene() == m_dlg->RenderScene());
 }
 
 void TestGameDlg::computerTakesItsTime_data()
@@ -462,25 +494,25 @@ void TestGameDlg::waitingShowsPleaseWait()
 
 void TestGameDlg::titleAndMenuFollowTheMode_data()
 {
-    QTest::addColumn<int>("role");
+    QTest::addColumn<ENetRole>("role");
     QTest::addColumn<bool>("english");
     QTest::addColumn<QString>("title");
     QTest::addColumn<bool>("newGameEnabled");
-    QTest::newRow("computer") << 0 << true << "Tidebolt" << true;
-    QTest::newRow("server") << 1 << true << "Tidebolt [ Server ]" << true;
-    QTest::newRow("client") << 2 << true << "Tidebolt [ Client ]" << false;
-    QTest::newRow("сервер") << 1 << false << "Tidebolt [ Сервер ]" << true;
-    QTest::newRow("клиент") << 2 << false << "Tidebolt [ Клиент ]" << false;
+    QTest::newRow("computer") << ENetRole::Computer << true << "Tidebolt" << true;
+    QTest::newRow("server") << ENetRole::Server << true << "Tidebolt [ Server ]" << true;
+    QTest::newRow("client") << ENetRole::Client << true << "Tidebolt [ Client ]" << false;
+    QTest::newRow("сервер") << ENetRole::Server << false << "Tidebolt [ Сервер ]" << true;
+    QTest::newRow("клиент") << ENetRole::Client << false << "Tidebolt [ Клиент ]" << false;
 }
 
 void TestGameDlg::titleAndMenuFollowTheMode()
 {
-    QFETCH(int, role);
+    QFETCH(ENetRole, role);
     QFETCH(bool, english);
     QFETCH(QString, title);
     QFETCH(bool, newGameEnabled);
-    if (role != 0)
-        m_dlg->BeginNetPlay(role == 1);
+    if (role != ENetRole::Computer)
+        m_dlg->BeginNetPlay(role == ENetRole::Server);
     English = english;
     m_dlg->SetLanguage(english);
     QCOMPARE(m_dlg->windowTitle(), title);
@@ -519,8 +551,8 @@ void TestGameDlg::titleAndMenuFollowTheMode()
         return shown.copy(QRect(row.topLeft(), QSize(row.height(), row.height())));
     };
     const QImage plain = markArea(items[1]);
-    QCOMPARE(markArea(items[3]) != plain, role == 0);  // "Game with computer"
-    QCOMPARE(markArea(items[4]) != plain, role != 0);  // "Game in Network"
+    QCOMPARE(markArea(items[3]) != plain, role == ENetRole::Computer);  // "Game with computer"
+    QCOMPARE(markArea(items[4]) != plain, role != ENetRole::Computer);  // "Game in Network"
     game->hide();
     m_dlg->GameWithComputer();
 }
