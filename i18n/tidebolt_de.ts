@@ -25,6 +25,33 @@
     </message>
 </context>
 <context>
+    <name>CChatPanel</name>
+    <message>
+        <source>Tidebolt: chat</source>
+        <translation>Tidebolt: Chat</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Senden</translation>
+    </message>
+    <message>
+        <source>Chat</source>
+        <translation>Chat</translation>
+    </message>
+    <message>
+        <source>Your line</source>
+        <translation>Deine Zeile</translation>
+    </message>
+    <message>
+        <source>Chat works in a network game, once a partner is connected.</source>
+        <translation>Der Chat ist im Netzwerkspiel verfügbar, sobald ein Mitspieler verbunden ist.</translation>
+    </message>
+    <message>
+        <source>Chat is unavailable with this partner.</source>
+        <translation>Mit diesem Mitspieler ist kein Chat möglich.</translation>
+    </message>
+</context>
+<context>
     <name>CGameDlg</name>
     <message>
         <source>Game</source>

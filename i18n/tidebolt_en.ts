@@ -25,6 +25,33 @@
     </message>
 </context>
 <context>
+    <name>CChatPanel</name>
+    <message>
+        <source>Tidebolt: chat</source>
+        <translation>Tidebolt: chat</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>Chat</source>
+        <translation>Chat</translation>
+    </message>
+    <message>
+        <source>Your line</source>
+        <translation>Your line</translation>
+    </message>
+    <message>
+        <source>Chat works in a network game, once a partner is connected.</source>
+        <translation>Chat works in a network game, once a partner is connected.</translation>
+    </message>
+    <message>
+        <source>Chat is unavailable with this partner.</source>
+        <translation>Chat is unavailable with this partner.</translation>
+    </message>
+</context>
+<context>
     <name>CGameDlg</name>
     <message>
         <source>Game</source>

@@ -25,6 +25,33 @@
     </message>
 </context>
 <context>
+    <name>CChatPanel</name>
+    <message>
+        <source>Tidebolt: chat</source>
+        <translation>Tidebolt: chat</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>Chat</source>
+        <translation>Chat</translation>
+    </message>
+    <message>
+        <source>Your line</source>
+        <translation>Tu mensaje</translation>
+    </message>
+    <message>
+        <source>Chat works in a network game, once a partner is connected.</source>
+        <translation>El chat funciona en una partida en red, cuando hay un rival conectado.</translation>
+    </message>
+    <message>
+        <source>Chat is unavailable with this partner.</source>
+        <translation>El chat no está disponible con este rival.</translation>
+    </message>
+</context>
+<context>
     <name>CGameDlg</name>
     <message>
         <source>Game</source>

@@ -25,6 +25,33 @@
     </message>
 </context>
 <context>
+    <name>CChatPanel</name>
+    <message>
+        <source>Tidebolt: chat</source>
+        <translation>Tidebolt : discussion</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Envoyer</translation>
+    </message>
+    <message>
+        <source>Chat</source>
+        <translation>Discussion</translation>
+    </message>
+    <message>
+        <source>Your line</source>
+        <translation>Votre message</translation>
+    </message>
+    <message>
+        <source>Chat works in a network game, once a partner is connected.</source>
+        <translation>La discussion fonctionne en partie en réseau, dès qu’un adversaire est connecté.</translation>
+    </message>
+    <message>
+        <source>Chat is unavailable with this partner.</source>
+        <translation>La discussion n’est pas possible avec cet adversaire.</translation>
+    </message>
+</context>
+<context>
     <name>CGameDlg</name>
     <message>
         <source>Game</source>

@@ -98,7 +98,7 @@ bool CNetChat::Receive(const CNetExtMsg& msg)
     if (text.empty())
         return false;
     std::string name = cut == std::string::npos ? std::string() : ChatText(msg.body.substr(0, cut), CHAT_MAX_NAME_CHARS);
-    Add(false, name.empty() ? (English ? "Partner" : "Партнёр") : name, std::move(text));
+    Add(false, name.empty() ? PartnerName() : name, std::move(text));
     return true;
 }
 

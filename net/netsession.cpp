@@ -204,7 +204,7 @@ ENetOutcome CNetSession::OnNetName(const NETMSG& rec)
     // Both machines record the game under this name; an empty one would
     // vanish from the table at the next start.
     if (bytes.empty())
-        bytes = Utf8ToWindows1251(GameText("CNetSession", QT_TRANSLATE_NOOP("CNetSession", "Partner")));
+        bytes = Utf8ToWindows1251(PartnerName());
     PlayerTwo.SetName(Windows1251ToUtf8(bytes));
     m_bNameReceived = true;
     return SetUpArrived();
@@ -236,6 +236,11 @@ ENetOutcome CNetSession::OpponentShot(int row, int col)
         return ENetOutcome::Shot;
     Finish();
     return ENetOutcome::Lost;
+}
+
+std::string PartnerName()
+{
+    return GameText("CNetSession", QT_TRANSLATE_NOOP("CNetSession", "Partner"));
 }
 
 std::string CNetSession::RefusalText() const

@@ -29,6 +29,9 @@ enum class ENetOutcome {
     Refused,   // a partner outside the rules: end network play, saying why
 };
 
+// What a partner who gave no name is called, in the player's language.
+std::string PartnerName();
+
 // One network game's course, owned in one place: its phase, which message
 // is lawful in which phase, each opening paired with the set-up that
 // answers it, whose turn it is and how the game ended. It plays on the

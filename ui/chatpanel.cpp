@@ -1,10 +1,10 @@
 #include "ui/chatpanel.h"
 
 #include "net/qt/netconnection.h"
-#include "store/settings.h"
 #include "ui/announce.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,11 +18,6 @@
 namespace {
 constexpr int REFRESH_MS = 200;
 constexpr std::size_t FLOOD_LINES = 10;
-
-QString Text(const char* english, const char* russian)
-{
-    return QString::fromUtf8(English ? english : russian);
-}
 } // namespace
 
 CChatPanel::CChatPanel(QWidget* parent, CNetConnection& connection)
@@ -104,13 +99,20 @@ void CChatPanel::ClearLog()
 
 void CChatPanel::Retranslate()
 {
-    setWindowTitle(Text("Tidebolt: chat", "Tidebolt: чат"));
+    setWindowTitle(tr("Tidebolt: chat"));
     if (!m_log)
         return;
-    m_btnSend->setText(Text("Send", "Отправить"));
-    m_log->setAccessibleName(Text("Chat", "Чат"));
-    m_editLine->setAccessibleName(Text("Your line", "Ваша строка"));
+    m_btnSend->setText(tr("Send"));
+    m_log->setAccessibleName(tr("Chat"));
+    m_editLine->setAccessibleName(tr("Your line"));
     UpdateState();
+}
+
+void CChatPanel::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        Retranslate();
+    QDialog::changeEvent(event);
 }
 
 void CChatPanel::Toggle()
@@ -144,7 +146,6 @@ void CChatPanel::setVisible(bool visible)
 void CChatPanel::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    Retranslate();
     ShowNewLines();
     if (m_nUnread != 0) {
         m_nUnread = 0;
@@ -181,10 +182,9 @@ void CChatPanel::UpdateState()
         return;  // the widgets take the state when they are built
     const EChatState state = m_chat.State();
     if (state == EChatState::Off)
-        m_lblState->setText(Text("Chat works in a network game, once a partner is connected.",
-                                 "Чат работает в сетевой игре, когда партнёр подключён."));
+        m_lblState->setText(tr("Chat works in a network game, once a partner is connected."));
     else if (state == EChatState::Unavailable)
-        m_lblState->setText(Text("Chat is unavailable with this partner.", "Чат с этим партнёром недоступен."));
+        m_lblState->setText(tr("Chat is unavailable with this partner."));
     m_lblState->setVisible(state != EChatState::Open);
     m_editLine->setEnabled(state == EChatState::Open);
     m_btnSend->setEnabled(state == EChatState::Open);

@@ -27,8 +27,6 @@ public:
     void Toggle();
     // The connection was closed from this side; no notice comes for that.
     void ConnectionEnded();
-    // Shows the texts in the current language.
-    void Retranslate();
 
     void setVisible(bool visible) override;
 
@@ -49,12 +47,14 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void BuildWidgets();
     // The log as it would stand, kept as text until the widgets are built.
     void AppendToLog(const QString& text);
     void ClearLog();
+    void Retranslate();
     void OnSend();
     void OnExtension(const CNetExtMsg& msg);
     // Brings what came since the last look into the log; a flood is shown

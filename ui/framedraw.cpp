@@ -38,8 +38,8 @@ void CGameDlg::DrawScene(CDrawContext& dc)
         // words would look like a rendering fault on the dark frame.
         const CFontSpec previous = dc.SelectFont({"Benguiat Bk BT", 20, 400});
         dc.SetBkModeTransparent();
-        CPlayer::DrawShadowText(BoardFrame.Width() / 2, BoardFrame.Height() / 2, "Please wait...",
-                                RGB(0, 0, 0), kWaitTextColour, dc);
+        CPlayer::DrawShadowText(BoardFrame.Width() / 2, BoardFrame.Height() / 2,
+                                tr("Please wait...").toStdString(), RGB(0, 0, 0), kWaitTextColour, dc);
         dc.SelectFont(previous);
         return;
     }

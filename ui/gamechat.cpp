@@ -38,9 +38,3 @@ void CGameDlg::MarkChatItem()
     const int unread = m_chat->Unread();
     item->setText(unread == 0 ? name : QStringLiteral("%1 (%2)").arg(name).arg(unread));
 }
-
-void CGameDlg::RetranslateChat()
-{
-    m_chat->Retranslate();
-    MarkChatItem();
-}

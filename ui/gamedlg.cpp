@@ -19,9 +19,9 @@
 #include "ui/scoresdlg.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -80,27 +80,6 @@ QString MenuText(const MenuItem& item)
 {
     return WithMnemonic(CGameDlg::tr(item.text), CGameDlg::tr(item.letter.source, item.letter.comment));
 }
-
-const char* const kHelpEnglish =
-    "Game->New game\t-  start new game\nGame->Scores  \t-  open window Scores\nGame->Exit    \t-  exit game\n\n"
-    "Options            \t-  open window Options\n  >>Difficulty     \t-  difficulty game\n"
-    "  >>Language       \t-  language the game\n  >>Tradition      \t-  tradition game\n"
-    "  >>Auto put mimo  \t-  auto put mimo if to get\n  >>Number of ships\t-  show number of ships\n"
-    "  >>Play sound     \t-  sound support\n\nHelp->Help     \t-  open this window\n"
-    "Help->About    \t-  autor this game\n\n    Hot keys:\nF1 \t-  open window Help\n"
-    "F2 \t-  start new game\nF3 \t-  open window Scores\nEsc\t-  exit game\n\n\t           Good luck.";
-
-const char* const kHelpRussian =
-    "Игра->Новая              -  Начать новую игру\nИгра->10 чемпионов -  Лучшая десятка\n"
-    "Игра->Выход              -  Покинуть игру\n\nОпции             -  Нстройки игры\n"
-    "  >>Сложность     -  сложность игры\n  >>Язык          -  язык игры\n"
-    "  >>Традиционная игра - при попадании стреляеш еще раз \n"
-    "  >>Автоматичкая растановка промахов - ставить промахи вокруг\n"
-    "                                       сбитых кораблей\n"
-    "  >>Показывать число живых кораблей - таблица еще живых кораблей\n"
-    "  >>Озвучивать игру     - в прямом смысле\n\nПомощь->Помощь     -  Показывает это окно\n"
-    "Помощь->Про автора -  Создатель этой игры\n\n    Горячие клавиши:\nF1 \t-  Показывает это окно\n"
-    "F2 \t-  Начать новую игру\nF3 \t-  Лучшая десятка\nEsc\t-  Покинуть игру\n\n\t\t           Удачи.";
 
 enum { HOTKEY_NEWGAME = 0, HOTKEY_SCORES = 1 };
 
@@ -205,12 +184,27 @@ QString CGameDlg::MenuItemText(int id)
     return {};
 }
 
+// At once, so that the caller sees the window in its new language; the
+// switch's posted notice later asks again, at no harm.
 void CGameDlg::SetLanguage(bool english)
 {
     UseLanguage(english);
+    Retranslate();
+}
+
+void CGameDlg::Retranslate()
+{
     BuildMenu();
-    RetranslateChat();
+    MarkChatItem();
     UpdateModeUI();
+    Redraw();
+}
+
+void CGameDlg::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        Retranslate();
+    QDialog::changeEvent(event);
 }
 
 QAction* CGameDlg::FindAction(int id) const
@@ -245,9 +239,9 @@ void CGameDlg::UpdateModeUI()
         return;  // the network dialog is open: title and "New game" stay as they were
     newGame->setEnabled(role != ENetRole::Client);
     if (role == ENetRole::Server)
-        setWindowTitle(English ? "Tidebolt [ Server ]" : "Tidebolt [ Сервер ]");
+        setWindowTitle(tr("Tidebolt [ Server ]"));
     else if (role == ENetRole::Client)
-        setWindowTitle(English ? "Tidebolt [ Client ]" : "Tidebolt [ Клиент ]");
+        setWindowTitle(tr("Tidebolt [ Client ]"));
     else
         setWindowTitle("Tidebolt");
 }
@@ -341,10 +335,8 @@ void CGameDlg::closeEvent(QCloseEvent* event)
 void CGameDlg::ConfirmExit()
 {
     if (GameInProgress) {
-        QMessageBox box(QMessageBox::Question, "Tidebolt",
-                        English ? "Do you want exit game?" : "Выйти из игры?",
-                        QMessageBox::Ok | QMessageBox::Cancel, this);
-        if (box.exec() != QMessageBox::Ok)
+        if (ShowMessage(this, QMessageBox::Question, tr("Do you want exit game?"),
+                        QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
             return;
     }
     RememberSize();
@@ -359,7 +351,16 @@ void CGameDlg::ConfirmExit()
 void CGameDlg::ShowHelp()
 {
     Busy.Hold();
-    ShowHelpBox(this, English ? "Help" : "Помощь", QString::fromUtf8(English ? kHelpEnglish : kHelpRussian));
+    //: Columns are aligned by tabs; keep each line short.
+    const QString help = tr("Game->New game\t-  start new game\nGame->Scores  \t-  open window Scores\n"
+                             "Game->Exit    \t-  exit game\n\n"
+                             "Options            \t-  open window Options\n  >>Difficulty     \t-  difficulty game\n"
+                             "  >>Language       \t-  language the game\n  >>Tradition      \t-  tradition game\n"
+                             "  >>Auto put mimo  \t-  auto put mimo if to get\n  >>Number of ships\t-  show number of ships\n"
+                             "  >>Play sound     \t-  sound support\n\nHelp->Help     \t-  open this window\n"
+                             "Help->About    \t-  autor this game\n\n    Hot keys:\nF1 \t-  open window Help\n"
+                             "F2 \t-  start new game\nF3 \t-  open window Scores\nEsc\t-  exit game\n\n\t           Good luck.");
+    ShowHelpBox(this, tr("Help"), help);
     Busy.Release();
     Redraw();
 }

@@ -80,6 +80,8 @@ public:
     void ShowScores();
     void ConfirmExit();
     void SetLanguage(bool english);
+    // Menus, title and frame in the language now in force.
+    void Retranslate();
     void UpdateModeUI();
     void OnOK();       // Enter: shoots at the cell cursor or at the cell under the pointer
     void OnCancel();   // Esc and "Exit"
@@ -143,6 +145,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void reject() override;
     void accept() override;
 
@@ -165,7 +168,6 @@ private:
     void StartChat();
     // The chat item says how many of the partner's lines wait unread.
     void MarkChatItem();
-    void RetranslateChat();
     QAction* FindAction(int id) const;
     // Network play is over on this machine: back in the mode of a game
     // against the computer.

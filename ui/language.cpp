@@ -88,14 +88,24 @@ QString LanguageName(const QString& language)
     return name.isEmpty() ? language : name;
 }
 
+bool LoadCatalogue(QTranslator& translator, const QString& language)
+{
+    return translator.load(QStringLiteral("tidebolt_") + language, CATALOGUES);
+}
+
+void UseQtLanguage(const QString& language, const QString& qtFolder)
+{
+    static QPointer<QTranslator> qt;
+    const QString folder = qtFolder.isNull() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : qtFolder;
+    Replace(qt, QStringLiteral("qtbase_") + language, folder);
+}
+
 void UseLanguage(const QString& language, const QString& qtFolder)
 {
     static QPointer<QTranslator> game;
-    static QPointer<QTranslator> qt;
     SetTextLookup(LookUp);
     Replace(game, QStringLiteral("tidebolt_") + language, CATALOGUES);
-    const QString folder = qtFolder.isNull() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : qtFolder;
-    Replace(qt, QStringLiteral("qtbase_") + language, folder);
+    UseQtLanguage(language, qtFolder);
 }
 
 void UseLanguage(bool english)

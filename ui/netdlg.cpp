@@ -8,18 +8,19 @@
 #include "store/settings.h"
 #include "ui/dialogids.h"
 #include "ui/dlgunits.h"
+#include "ui/messagebox.h"
 #include "ui/pictures.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHostAddress>
 #include <QHostInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QNetworkInterface>
 #include <QPushButton>
 #include <QRadioButton>
@@ -30,18 +31,13 @@ namespace {
 constexpr int ROLE_ADDRESS = Qt::UserRole;
 constexpr int ROLE_GAME = Qt::UserRole + 1;
 
-QString Tr(bool english, const char* en, const char* ru)
-{
-    return QString::fromUtf8(english ? en : ru);
-}
-
-// A control at its template position, made wide enough for its text in
-// either language.
+// A control at its template position, made large enough for its text in
+// any language: a script of taller letters needs more than the template's line.
 void Place(QWidget* widget, const QRect& rc, bool growToText)
 {
     QRect placed = rc;
     if (growToText)
-        placed.setWidth(std::max(rc.width(), widget->sizeHint().width()));
+        placed.setSize(rc.size().expandedTo(widget->sizeHint()));
     widget->setGeometry(placed);
 }
 
@@ -130,18 +126,18 @@ CNetDlg::~CNetDlg()
     SetConnecting(false);
 }
 
-void CNetDlg::SetTexts(bool english)
+void CNetDlg::SetTexts()
 {
-    setWindowTitle(Tr(english, "Game in Network", "Играем по сети"));
-    m_btnStart->setText(Tr(english, "Start Game", "Начать Игру"));
-    m_btnCancel->setText(Tr(english, "Cancel", "Отмена"));
-    m_lblHost->setText(Tr(english, "This computer name", "Имя этого компа"));
-    m_lblAddress->setText(Tr(english, "IP addres", "Ваш IP адрес"));
-    m_grpType->setTitle(Tr(english, "Please choice type", "Выберите тип"));
-    m_rbServer->setText(Tr(english, "Server", "Сервер"));
-    m_rbClient->setText(Tr(english, "Client", "Клиент"));
-    m_lblServer->setText(Tr(english, "Server name or IP", "Имя сервера"));
-    m_btnConnect->setText(Tr(english, "Connect", "Соединиться"));
+    setWindowTitle(tr("Game in Network"));
+    m_btnStart->setText(tr("Start Game"));
+    m_btnCancel->setText(tr("Cancel"));
+    m_lblHost->setText(tr("This computer name"));
+    m_lblAddress->setText(tr("IP addres"));
+    m_grpType->setTitle(tr("Please choice type"));
+    m_rbServer->setText(tr("Server"));
+    m_rbClient->setText(tr("Client"));
+    m_lblServer->setText(tr("Server name or IP"));
+    m_btnConnect->setText(tr("Connect"));
 
     // The template's places; a text longer than its place pushes what
     // follows it on that line to the right instead of being cut.
@@ -171,13 +167,18 @@ void CNetDlg::SetTexts(bool english)
     setFixedSize(std::max(DluX(313), buttonX + buttonWidth + DluX(8)), DluY(101));
 }
 
+void CNetDlg::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        SetTexts();
+    QDialog::changeEvent(event);
+}
+
 void CNetDlg::FillHostFields()
 {
     const QString host = QHostInfo::localHostName();
     if (host.isEmpty()) {
-        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tidebolt"), QStringLiteral("Error gethostname."),
-                        QMessageBox::Ok, this);
-        box.exec();
+        ShowMessage(this, QMessageBox::NoIcon, tr("Error gethostname."));
         return;
     }
     m_editHost->setText(host);
@@ -190,7 +191,7 @@ bool CNetDlg::OnInitDialog()
     m_lblServer->hide();
     m_cbServer->setEnabled(false);
     m_btnStart->setEnabled(false);
-    SetTexts(English != 0);
+    SetTexts();
     FillHostFields();
     // The list shows the servers sorted, as the player looks them up by name.
     std::vector<std::string> servers = ServerList;
@@ -235,13 +236,6 @@ void CNetDlg::FieldsToControls()
     m_cbServer->setEditText(m_strServer);
 }
 
-int CNetDlg::ShowBox(int icon, const QString& english, const QString& russian)
-{
-    QMessageBox box(static_cast<QMessageBox::Icon>(icon), QStringLiteral("Tidebolt"),
-                    English ? english : russian, QMessageBox::Ok, this);
-    return box.exec();
-}
-
 void CNetDlg::CloseBoth()
 {
     // A new choice of role also forgets the client the server had taken,
@@ -272,7 +266,7 @@ void CNetDlg::OnServer()
     m_btnConnect->hide();
     m_cbServer->setEnabled(false);
     m_lblServer->hide();
-    m_strServer = English ? QStringLiteral("Wait for client...") : QString::fromUtf8("Ждем клиента...");
+    m_strServer = tr("Wait for client...");
     FieldsToControls();
     CloseBoth();
     // A port already taken is not reported: no client will come, and the
@@ -313,15 +307,13 @@ void CNetDlg::OnConnected()
     AddServer(m_strServer.toStdString());
     m_btnConnect->hide();
     m_btnStart->setEnabled(true);
-    ShowBox(QMessageBox::Information, QStringLiteral("Connect successful!"),
-            QString::fromUtf8("Успешное соединение!"));
+    ShowMessage(this, QMessageBox::Information, tr("Connect successful!"));
 }
 
 void CNetDlg::OnConnectFailed()
 {
     SetConnecting(false);
-    ShowBox(QMessageBox::Warning, QStringLiteral("Connect failed"),
-            QString::fromUtf8("Не удалось соединиться с сервером"));
+    ShowMessage(this, QMessageBox::Warning, tr("Connect failed"));
 }
 
 void CNetDlg::OnClientConnected()
@@ -329,10 +321,9 @@ void CNetDlg::OnClientConnected()
     m_announcer->Withdraw();   // no longer waiting: nobody else may come
     FieldsFromControls();
     m_btnStart->setEnabled(true);
-    m_strServer = English ? QStringLiteral("Connect successful") : QString::fromUtf8("Успешное соединение");
+    m_strServer = tr("Connect successful");
     FieldsToControls();
-    ShowBox(QMessageBox::Information, QStringLiteral("Connect successful!"),
-            QString::fromUtf8("Успешное соединение!"));
+    ShowMessage(this, QMessageBox::Information, tr("Connect successful!"));
 }
 
 void CNetDlg::OnConnectionClosed()
@@ -341,9 +332,9 @@ void CNetDlg::OnConnectionClosed()
     FieldsFromControls();
     m_btnStart->setEnabled(false);
     if (m_nType == 0)
-        m_strServer = English ? QStringLiteral("Connect closed") : QString::fromUtf8("Соединение разорвано");
+        m_strServer = tr("Connect closed");
     FieldsToControls();
-    ShowBox(QMessageBox::Warning, QStringLiteral("Connect closed"), QString::fromUtf8("Соединение разорвано"));
+    ShowMessage(this, QMessageBox::Warning, tr("Connect closed"));
 }
 
 int CNetDlg::FoundGameIndex(const QString& key) const

@@ -63,15 +63,17 @@ public:
     QRadioButton* m_rbServer = nullptr;
     QRadioButton* m_rbClient = nullptr;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void FieldsFromControls();
     void FieldsToControls();
-    void SetTexts(bool english);
+    void SetTexts();
     void FillHostFields();
     void CloseBoth();
     // While an attempt runs, nothing may start another or change the role.
     void SetConnecting(bool connecting);
-    int ShowBox(int icon, const QString& english, const QString& russian);
     // The games the LAN announces share the server list with the names the
     // player connected to before, and leave its edit text alone.
     void OnGameFound(const CLanGame& game);

@@ -11,19 +11,9 @@
 #include "store/settings.h"
 #include "ui/chatpanel.h"
 #include "ui/dialogids.h"
+#include "ui/messagebox.h"
 #include "ui/netdlg.h"
 #include "ui/resultdlg.h"
-
-#include <QMessageBox>
-
-namespace {
-void ShowNetBox(QWidget* owner, QMessageBox::Icon icon, const char* english, const char* russian)
-{
-    QMessageBox box(icon, QStringLiteral("Tidebolt"), QString::fromUtf8(English ? english : russian),
-                    QMessageBox::Ok, owner);
-    box.exec();
-}
-} // namespace
 
 void CGameDlg::ConnectNetSignals()
 {
@@ -32,7 +22,7 @@ void CGameDlg::ConnectNetSignals()
     connect(m_connection.get(), &CNetConnection::gone, this, &CGameDlg::OnPartnerGone);
     connect(m_connection.get(), &CNetConnection::message, this, &CGameDlg::OnNetMessage);
     connect(m_connection.get(), &CNetConnection::partnerBusy, this, [this] {
-        ShowNetBox(this, QMessageBox::NoIcon, "Server now is plaing.", "Server now is plaing.");
+        ShowMessage(this, QMessageBox::NoIcon, tr("Server now is plaing."));
     });
 }
 
@@ -60,7 +50,7 @@ void CGameDlg::OnNetMessage(const NETMSG& rec)
         NewGame();
         return;
     case ENetOutcome::Refused:
-        ShowNetBox(this, QMessageBox::Warning, m_session->RefusalText().c_str(), m_session->RefusalText().c_str());
+        ShowMessage(this, QMessageBox::Warning, QString::fromStdString(m_session->RefusalText()));
         EndNetPlay();
         return;
     }
@@ -126,7 +116,7 @@ void CGameDlg::OnSocketClose()
     if (m_pNetDlg)
         m_pNetDlg->OnConnectionClosed();
     else
-        ShowNetBox(this, QMessageBox::Warning, "Connect closed", "Соединение разорвано");
+        ShowMessage(this, QMessageBox::Warning, tr("Connect closed"));
     EndNetPlay();
 }
 

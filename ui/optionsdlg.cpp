@@ -23,36 +23,7 @@
 
 namespace {
 
-// The texts the dialog relabels, in one language.
-struct LanguageTexts {
-    const char* title;
-    const char* difficulty;
-    const char* easy;
-    const char* normal;
-    const char* hard;
-    const char* tradition;
-    const char* showCount;
-    const char* sound;
-    const char* delay;
-    const char* note;
-    int flag;
-};
-
-constexpr LanguageTexts RUSSIAN = {
-    "Опции", "Сложность *", "Легко", "Нормально", "Сложно", "Традиционная игра *",
-    "Показывать число живых кораблей", "Озвучивать игру", "Задержка хода компа (мс)",
-    "* При изменении этих настроек текущая игра будет прервана.", IDI_FLAG_RU};
-constexpr LanguageTexts ENGLISH = {
-    "Options", "Difficulty *", "Easy", "Normal", "Hard", "Tradition game *",
-    "Show number of ships", "Play sound", "Delay then computer went (ms)",
-    "* Current game will be stoped.", IDI_FLAG_US};
-
-const char* const NEW_GAME_RUSSIAN =
-    "Изменены настройки при которых текущая игра не может быть продолжена.\nНачать новую игру ?";
-const char* const NEW_GAME_ENGLISH = "Begin new game ?";
-const char* const NOT_A_NUMBER = "Please enter a positive integer.";
-const char* const OUT_OF_RANGE = "Please enter an integer between %1 and %2.";
-
+const QString RUSSIAN = QStringLiteral("ru");
 constexpr unsigned int MAX_DELAY = 1000;
 
 void CheckOnly(QButtonGroup* group, int id)
@@ -65,9 +36,9 @@ void CheckOnly(QButtonGroup* group, int id)
     group->setExclusive(true);
 }
 
-QPushButton* DialogButton(const char* text, QWidget* parent)
+QPushButton* DialogButton(QWidget* parent)
 {
-    auto* button = new QPushButton(QString::fromUtf8(text), parent);
+    auto* button = new QPushButton(parent);
     button->setMinimumSize(DluX(50), DluY(14));
     return button;
 }
@@ -79,26 +50,26 @@ COptionsDlg::COptionsDlg(QWidget* parent)
 {
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
-    m_btnOK = DialogButton("OK", this);
+    m_btnOK = DialogButton(this);
     m_btnOK->setDefault(true);
-    m_btnCancel = DialogButton("Cancel", this);
+    m_btnCancel = DialogButton(this);
 
-    m_grpLevel = new QGroupBox(QStringLiteral("Difficulty"), this);
-    m_radEasy = new QRadioButton(QStringLiteral("Easy"), m_grpLevel);
-    m_radNormal = new QRadioButton(QStringLiteral("Normal"), m_grpLevel);
-    m_radHard = new QRadioButton(QStringLiteral("Hard"), m_grpLevel);
+    m_grpLevel = new QGroupBox(this);
+    m_radEasy = new QRadioButton(m_grpLevel);
+    m_radNormal = new QRadioButton(m_grpLevel);
+    m_radHard = new QRadioButton(m_grpLevel);
     m_levelGroup = new QButtonGroup(this);
     m_levelGroup->addButton(m_radEasy, 0);
     m_levelGroup->addButton(m_radNormal, 1);
     m_levelGroup->addButton(m_radHard, 2);
 
-    m_chkTradition = new QCheckBox(QStringLiteral("Tradition game"), this);
-    m_chkShowCount = new QCheckBox(QStringLiteral("Show number of ships"), this);
-    m_chkSound = new QCheckBox(QStringLiteral("Play sound"), this);
+    m_chkTradition = new QCheckBox(this);
+    m_chkShowCount = new QCheckBox(this);
+    m_chkSound = new QCheckBox(this);
 
-    m_grpLanguage = new QGroupBox(QString::fromUtf8("Язык/Language"), this);
-    m_radRussian = new QRadioButton(QString::fromUtf8("Русский"), m_grpLanguage);
-    m_radEnglish = new QRadioButton(QStringLiteral("English"), m_grpLanguage);
+    m_grpLanguage = new QGroupBox(this);
+    m_radRussian = new QRadioButton(m_grpLanguage);
+    m_radEnglish = new QRadioButton(m_grpLanguage);
     m_languageGroup = new QButtonGroup(this);
     m_languageGroup->addButton(m_radRussian, 0);
     m_languageGroup->addButton(m_radEnglish, 1);
@@ -112,12 +83,12 @@ COptionsDlg::COptionsDlg(QWidget* parent)
     m_stcFlag->setFixedSize(DluX(21), DluY(20));
     m_stcFlag->setAlignment(Qt::AlignCenter);
 
-    m_stcNote = new QLabel(QStringLiteral("Static"), this);
+    m_stcNote = new QLabel(this);
     m_edtDelay = new QLineEdit(this);
     m_edtDelay->setFixedWidth(DluX(40));
     m_edtDelay->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), m_edtDelay));
-    m_stcDelay = new QLabel(QStringLiteral("Static"), this);
+    m_stcDelay = new QLabel(this);
 
     auto* levelLayout = new QVBoxLayout(m_grpLevel);
     levelLayout->setContentsMargins(DluX(30), DluY(5), DluX(6), DluY(5));
@@ -179,24 +150,24 @@ COptionsDlg::COptionsDlg(QWidget* parent)
     connect(m_btnCancel, &QPushButton::clicked, this, &COptionsDlg::reject);
     connect(m_radRussian, &QRadioButton::clicked, this, &COptionsDlg::SetRussianTexts);
     connect(m_radEnglish, &QRadioButton::clicked, this, &COptionsDlg::SetEnglishTexts);
-    connect(m_radRussian, &QRadioButton::clicked, this, [this] { ShowLanguage(QStringLiteral("ru")); });
+    connect(m_radRussian, &QRadioButton::clicked, this, [this] { ShowLanguage(RUSSIAN); });
     connect(m_radEnglish, &QRadioButton::clicked, this, [this] {
         // Back to the language other than Russian chosen last, English at first.
         ShowLanguage(m_strOtherLanguage);
     });
     connect(m_cmbLanguage, &QComboBox::activated, this, [this](int index) {
         const QString language = m_cmbLanguage->itemData(index).toString();
-        const bool russian = language == QLatin1String("ru");
+        const bool russian = language == RUSSIAN;
         (russian ? m_radRussian : m_radEnglish)->setChecked(true);
         m_nLanguage = russian ? 0 : 1;
         ShowLanguage(language);
-        SetTexts(!russian);
+        SetTexts(language);
     });
 }
 
 void COptionsDlg::ShowLanguage(const QString& language)
 {
-    if (language != QLatin1String("ru"))
+    if (language != RUSSIAN)
         m_strOtherLanguage = language;
     m_cmbLanguage->setCurrentIndex(m_cmbLanguage->findData(language));
 }
@@ -222,50 +193,64 @@ void COptionsDlg::OnInitDialog()
     m_bTradition = Tradition;
     m_nLanguage = English;
     m_strOtherLanguage = QStringLiteral("en");
-    ShowLanguage(QString::fromStdString(GameLanguage()));
+    const QString language = QString::fromStdString(GameLanguage());
+    ShowLanguage(language);
     // Any level outside the three checks no button (and cannot overflow).
     m_nLevel = Level >= 1 && Level <= 3 ? Level - 1 : -1;
     m_nDelay = CompDelay;
     UpdateData(false);
-    // As large as its texts need in the longer language, so that a click on
-    // a language button never moves OK or Cancel from under the pointer.
-    setFixedSize(SizeFor(false).expandedTo(SizeFor(true)));
-    if (English)
-        SetEnglishTexts();
-    else
-        SetRussianTexts();
+    // As large as its texts need in the longest language, so that a choice
+    // of language never moves OK or Cancel from under the pointer.
+    QSize size;
+    for (const QString& each : GameLanguages())
+        size = size.expandedTo(SizeFor(each));
+    setFixedSize(size);
+    SetTexts(language);
 }
 
 void COptionsDlg::SetRussianTexts()
 {
-    SetTexts(false);
+    SetTexts(RUSSIAN);
 }
 
 void COptionsDlg::SetEnglishTexts()
 {
-    SetTexts(true);
+    SetTexts(m_strOtherLanguage);
 }
 
-void COptionsDlg::SetTexts(bool english)
+QString COptionsDlg::Text(const char* source) const
 {
-    const LanguageTexts& texts = english ? ENGLISH : RUSSIAN;
-    m_hFlagIcon = Icon(texts.flag);
-    m_stcFlag->setPixmap(Picture(texts.flag));
-    setWindowTitle(QString::fromUtf8(texts.title));
-    m_grpLevel->setTitle(QString::fromUtf8(texts.difficulty));
-    m_radEasy->setText(QString::fromUtf8(texts.easy));
-    m_radNormal->setText(QString::fromUtf8(texts.normal));
-    m_radHard->setText(QString::fromUtf8(texts.hard));
-    m_chkTradition->setText(QString::fromUtf8(texts.tradition));
-    m_chkShowCount->setText(QString::fromUtf8(texts.showCount));
-    m_chkSound->setText(QString::fromUtf8(texts.sound));
-    m_stcNote->setText(QString::fromUtf8(texts.note));
-    m_stcDelay->setText(QString::fromUtf8(texts.delay));
+    const QString text = m_texts.translate("COptionsDlg", source);
+    return text.isEmpty() ? QString::fromUtf8(source) : text;
 }
 
-QSize COptionsDlg::SizeFor(bool english)
+void COptionsDlg::SetTexts(const QString& language)
 {
-    SetTexts(english);
+    LoadCatalogue(m_texts, language);
+    const int flag = language == RUSSIAN ? IDI_FLAG_RU : IDI_FLAG_US;
+    m_hFlagIcon = Icon(flag);
+    m_stcFlag->setPixmap(Picture(flag));
+    setWindowTitle(Text(QT_TR_NOOP("Options")));
+    m_btnOK->setText(Text(QT_TR_NOOP("OK")));
+    m_btnCancel->setText(Text(QT_TR_NOOP("Cancel")));
+    m_grpLevel->setTitle(Text(QT_TR_NOOP("Difficulty *")));
+    m_radEasy->setText(Text(QT_TR_NOOP("Easy")));
+    m_radNormal->setText(Text(QT_TR_NOOP("Normal")));
+    m_radHard->setText(Text(QT_TR_NOOP("Hard")));
+    m_chkTradition->setText(Text(QT_TR_NOOP("Tradition game *")));
+    m_chkShowCount->setText(Text(QT_TR_NOOP("Show number of ships")));
+    m_chkSound->setText(Text(QT_TR_NOOP("Play sound")));
+    m_grpLanguage->setTitle(Text(QT_TR_NOOP("Язык/Language")));
+    m_radRussian->setText(Text(QT_TR_NOOP("Русский")));
+    //: The button for every language but Russian: this language's own name.
+    m_radEnglish->setText(Text(QT_TR_NOOP("English")));
+    m_stcNote->setText(Text(QT_TR_NOOP("* Current game will be stoped.")));
+    m_stcDelay->setText(Text(QT_TR_NOOP("Delay then computer went (ms)")));
+}
+
+QSize COptionsDlg::SizeFor(const QString& language)
+{
+    SetTexts(language);
     // Only activating the layout measures the inner layouts afresh.
     layout()->invalidate();
     layout()->activate();
@@ -298,7 +283,7 @@ bool COptionsDlg::ReadDelay()
     for (const QChar c : text)
         digitsOnly = digitsOnly && c >= QLatin1Char('0') && c <= QLatin1Char('9');
     if (!digitsOnly) {
-        RefuseDelay(QString::fromUtf8(NOT_A_NUMBER));
+        RefuseDelay(Text(QT_TR_NOOP("Please enter a positive integer.")));
         return false;
     }
     // A string of digits too long for any integer is still a number, just
@@ -306,16 +291,28 @@ bool COptionsDlg::ReadDelay()
     bool fits = false;
     const qulonglong delay = text.toULongLong(&fits);
     if (!fits || delay > MAX_DELAY) {
-        RefuseDelay(QString::fromUtf8(OUT_OF_RANGE).arg(0).arg(MAX_DELAY));
+        RefuseDelay(Text(QT_TR_NOOP("Please enter an integer between %1 and %2.")).arg(0).arg(MAX_DELAY));
         return false;
     }
     m_nDelay = static_cast<unsigned int>(delay);
     return true;
 }
 
+QMessageBox::StandardButton COptionsDlg::Tell(QMessageBox::Icon icon, const QString& text,
+                                              QMessageBox::StandardButtons buttons,
+                                              QMessageBox::StandardButton defaultButton)
+{
+    // In the language the buttons now select, Qt's buttons included; the
+    // game's other windows stay in the game's language behind it.
+    UseQtLanguage(m_nLanguage == 1 ? m_strOtherLanguage : RUSSIAN);
+    const auto answer = ShowMessage(this, icon, text, buttons, defaultButton);
+    UseQtLanguage(QString::fromStdString(GameLanguage()));
+    return answer;
+}
+
 void COptionsDlg::RefuseDelay(const QString& message)
 {
-    ShowMessage(this, QMessageBox::Warning, message);
+    Tell(QMessageBox::Warning, message);
     m_edtDelay->setFocus(Qt::OtherFocusReason);
     m_edtDelay->selectAll();
 }
@@ -330,13 +327,8 @@ bool COptionsDlg::NeedsNewGame() const
 
 bool COptionsDlg::ConfirmNewGame()
 {
-    // Asked in the language the buttons now select, Yes and No included.
-    const bool english = m_nLanguage == 1;
-    UseLanguage(english ? m_strOtherLanguage : QStringLiteral("ru"));
-    const auto answer = ShowMessage(this, QMessageBox::Question,
-                                    QString::fromUtf8(english ? NEW_GAME_ENGLISH : NEW_GAME_RUSSIAN),
-                                    QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    UseLanguage(English != 0);
+    const auto answer = Tell(QMessageBox::Question, Text(QT_TR_NOOP("Begin new game ?")),
+                             QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     return answer == QMessageBox::Yes;
 }
 
@@ -353,7 +345,7 @@ void COptionsDlg::OnOK()
     Tradition = m_bTradition ? 1 : 0;
     ShowShipCount = m_bShowCount ? 1 : 0;
     Sound = m_bSound ? 1 : 0;
-    ChooseLanguage(m_nLanguage != 0 ? m_strOtherLanguage.toStdString() : "ru");
+    ChooseLanguage(m_nLanguage != 0 ? m_strOtherLanguage.toStdString() : RUSSIAN.toStdString());
     CompDelay = m_nDelay;
     QDialog::accept();
 }

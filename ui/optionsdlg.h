@@ -2,6 +2,8 @@
 
 #include <QDialog>
 #include <QIcon>
+#include <QMessageBox>
+#include <QTranslator>
 
 class QButtonGroup;
 class QCheckBox;
@@ -14,7 +16,7 @@ class QRadioButton;
 
 // The "Options" dialog: level, rule, ship-count table, sound, language and
 // the computer's delay. Its own texts follow the language chosen in it at
-// once; the settings change only on OK.
+// once, whatever the game speaks meanwhile; the settings change only on OK.
 class COptionsDlg : public QDialog {
     Q_OBJECT
 public:
@@ -63,19 +65,25 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void SetTexts(bool english);
+    void SetTexts(const QString& language);
+    // A text of this dialog in the language chosen in it.
+    QString Text(const char* source) const;
     // Shows `language` in the list; one other than Russian is what English stands for.
     void ShowLanguage(const QString& language);
     // The size the dialog needs with the texts of one language.
-    QSize SizeFor(bool english);
+    QSize SizeFor(const QString& language);
     // Fields to controls (false) or controls to fields with validation (true).
     bool UpdateData(bool save);
     bool ReadDelay();
     void RefuseDelay(const QString& message);
     bool NeedsNewGame() const;
     bool ConfirmNewGame();
+    QMessageBox::StandardButton Tell(QMessageBox::Icon icon, const QString& text,
+                                     QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
     QButtonGroup* m_levelGroup = nullptr;
     QButtonGroup* m_languageGroup = nullptr;
     bool m_bInitDone = false;
+    QTranslator m_texts;   // the catalogue of the language chosen in the dialog
 };

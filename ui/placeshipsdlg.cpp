@@ -1,16 +1,16 @@
 #include "ui/placeshipsdlg.h"
 
 #include "game/globals.h"
-#include "store/settings.h"
 #include "ui/boardview.h"
 #include "ui/dialogids.h"
 #include "ui/dlgunits.h"
+#include "ui/messagebox.h"
 #include "ui/placeboard.h"
 #include "ui/qtdrawcontext.h"
 #include "ui/windowframe.h"
 
+#include <QEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -39,9 +39,9 @@ CRect BoardRectFromPlayerOne()
     return rc;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* text, const char* objectName)
+QPushButton* MakeButton(QWidget* parent, const char* objectName)
 {
-    auto* button = new QPushButton(QString::fromUtf8(text), parent);
+    auto* button = new QPushButton(parent);
     button->setObjectName(QString::fromLatin1(objectName));
     // Enter means OK whichever button has the focus: a button that took the
     // default along with the focus would let Enter cancel a hand-placed
@@ -70,9 +70,9 @@ CPlaceShipsDlg::CPlaceShipsDlg(QWidget* parent)
 {
     setFixedSize(CLIENT_WIDTH, CLIENT_HEIGHT);
     // Template order; the board widget sets the tab order.
-    m_btnOK = MakeButton(this, "OK", "IDOK");
-    m_btnCancel = MakeButton(this, "Cancel", "IDCANCEL");
-    m_btnRandom = MakeButton(this, "Random", "IDC_RANDOM");
+    m_btnOK = MakeButton(this, "IDOK");
+    m_btnCancel = MakeButton(this, "IDCANCEL");
+    m_btnRandom = MakeButton(this, "IDC_RANDOM");
     m_help = new QLabel(this);
     m_help->setObjectName(QStringLiteral("IDC_HELPTEXT"));
     m_help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -108,20 +108,33 @@ void CPlaceShipsDlg::OnInitDialog()
 {
     m_bInitDone = true;
     m_rcFrame = FRAME_RECT;
-    if (English) {
-        setWindowTitle(QStringLiteral("Placing ships"));
-        m_help->setText(QStringLiteral("Left MB :\n   Move\n\nRight MB :\n   Rotate"));
-    } else {
-        setWindowTitle(QStringLiteral("Расстановка кораблей"));
-        m_help->setText(QStringLiteral("Left MB :\n   Двигать\n\nRight MB :\n   Поворачивать"));
-    }
-    //: Below the mouse help, in the same layout: the keys that work the board.
-    m_keysHelp->setText(tr("Tab :\n   Next ship\nArrows :\n   Move\nR, Space :\n   Rotate"));
+    SetTexts();
     LayOut();
     m_layout.m_rcBoard = BoardRectFromPlayerOne();
     m_layout.Shuffle();
     Redraw();
     UpdateOK();
+}
+
+void CPlaceShipsDlg::SetTexts()
+{
+    setWindowTitle(tr("Placing ships"));
+    m_help->setText(tr("Left MB :\n   Move\n\nRight MB :\n   Rotate"));
+    //: Below the mouse help, in the same layout: the keys that work the board.
+    m_keysHelp->setText(tr("Tab :\n   Next ship\nArrows :\n   Move\nR, Space :\n   Rotate"));
+    m_btnOK->setText(tr("OK"));
+    m_btnCancel->setText(tr("Cancel"));
+    m_btnRandom->setText(tr("Random"));
+}
+
+void CPlaceShipsDlg::changeEvent(QEvent* event)
+{
+    // Before the first showing there is nothing laid out to refit.
+    if (event->type() == QEvent::LanguageChange && m_bInitDone) {
+        SetTexts();
+        LayOut();
+    }
+    QDialog::changeEvent(event);
 }
 
 void CPlaceShipsDlg::LayOut()
@@ -178,9 +191,7 @@ QSize CPlaceShipsDlg::Arrange(int multiple)
 void CPlaceShipsDlg::OnOK()
 {
     if (!m_layout.IsValid()) {
-        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tidebolt"), QStringLiteral("!"),
-                        QMessageBox::Ok, this);
-        box.exec();
+        ShowMessage(this, QMessageBox::NoIcon, tr("!"));
         return;
     }
     PlayerOne.TakePlacement(PlaceGrid);

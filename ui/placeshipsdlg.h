@@ -42,8 +42,10 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void SetTexts();
     // The board at the largest whole multiple the screen has room for, but
     // no larger than the game board's when the dialog opens over it.
     void LayOut();

@@ -1,14 +1,22 @@
 // The game's languages: the first run picks one from the desktop's list,
 // every catalogue is whole, and a switch reaches Qt's own buttons and every
 // window already open.
+#include "net/qt/netconnection.h"
 #include "store/records.h"
 #include "store/settings.h"
+#include "ui/chatpanel.h"
+#include "ui/gamedlg.h"
 #include "ui/language.h"
 #include "ui/namedlg.h"
+#include "ui/netdlg.h"
+#include "ui/placeshipsdlg.h"
 #include "ui/scoresdlg.h"
 
 #include <QFile>
 #include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -17,6 +25,7 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
+#include <map>
 #include <memory>
 
 namespace {
@@ -69,6 +78,29 @@ QStringList Flaws(const QString& language)
     if (xml.hasError())
         flaws << xml.errorString();
     return flaws;
+}
+
+// What a window shows a player first: its caption and a few of its controls.
+QString Shown(QWidget* window)
+{
+    QStringList shown{window->windowTitle()};
+    if (auto* main = qobject_cast<CGameDlg*>(window)) {
+        for (const QAction* menu : main->findChild<QMenuBar*>()->actions())
+            shown << menu->text().remove('&');
+    } else if (auto* scores = qobject_cast<CScoresDlg*>(window)) {
+        shown << scores->m_btnDelete->text();
+        for (int c = 0; c < scores->m_list->columnCount(); ++c)
+            shown << scores->m_list->headerItem()->text(c);
+    } else if (auto* name = qobject_cast<CNameDlg*>(window)) {
+        shown << name->m_btnPutShips->text();
+    } else if (auto* placement = qobject_cast<CPlaceShipsDlg*>(window)) {
+        shown << placement->m_btnRandom->text() << placement->m_btnCancel->text() << placement->m_help->text();
+    } else if (auto* net = qobject_cast<CNetDlg*>(window)) {
+        shown << net->m_btnStart->text() << net->m_lblHost->text() << net->m_grpType->title();
+    } else if (auto* chat = qobject_cast<CChatPanel*>(window)) {
+        shown << chat->m_btnSend->text() << chat->m_lblState->text();
+    }
+    return shown.join('|');
 }
 
 QString StandardButtons()
@@ -165,49 +197,82 @@ private slots:
         QTEST(StandardButtons(), "buttons");
     }
 
-    // One scores window and one name dialog stay open through the switches.
+    // Every window that may stand open stays open through the switches;
+    // rows run in order, so each switches from the language of the one before.
     void openWindowsFollowASwitch_data()
     {
+        QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("scores");  // caption, Delete, headings
-        QTest::addColumn<QString>("name");    // caption, the placement button
-        QTest::newRow("Russian") << "ru" << "Лучшая десятка|Удалить|№|Имя|Побед|Поражений|Очки"
-                                 << "Введите ваше имя|Ростановка кораблей";
-        QTest::newRow("then German") << "de" << "Top 10|Löschen|Nr.|Name|Siege|Niederlagen|Punkte"
-                                     << "Gib deinen Namen ein|Schiffe aufstellen";
-        QTest::newRow("then English") << "en" << "Top 10|Delete|№|Name|Win|Lose|Score"
-                                      << "Enter your name|Put the ships";
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("main, Russian") << "main" << "ru" << "Tidebolt|Игра|Опции|Помощь";
+        QTest::newRow("main, then German") << "main" << "de" << "Tidebolt|Spiel|Optionen|Hilfe";
+        QTest::newRow("main, then English") << "main" << "en" << "Tidebolt|Game|Options|Help";
+        QTest::newRow("scores, Russian") << "scores" << "ru" << "Лучшая десятка|Удалить|№|Имя|Побед|Поражений|Очки";
+        QTest::newRow("scores, then German") << "scores" << "de" << "Top 10|Löschen|Nr.|Name|Siege|Niederlagen|Punkte";
+        QTest::newRow("scores, then English") << "scores" << "en" << "Top 10|Delete|№|Name|Win|Lose|Score";
+        QTest::newRow("name, Russian") << "name" << "ru" << "Введите ваше имя|Ростановка кораблей";
+        QTest::newRow("name, then German") << "name" << "de" << "Gib deinen Namen ein|Schiffe aufstellen";
+        QTest::newRow("name, then English") << "name" << "en" << "Enter your name|Put the ships";
+        QTest::newRow("placement, Russian") << "placement" << "ru"
+            << "Расстановка кораблей|Random|Cancel|Left MB :\n   Двигать\n\nRight MB :\n   Поворачивать";
+        QTest::newRow("placement, then Chinese") << "placement" << "zh_CN"
+            << "布置舰船|随机|取消|鼠标左键：\n   移动\n\n鼠标右键：\n   旋转";
+        QTest::newRow("placement, then English") << "placement" << "en"
+            << "Placing ships|Random|Cancel|Left MB :\n   Move\n\nRight MB :\n   Rotate";
+        QTest::newRow("network, Russian") << "network" << "ru" << "Играем по сети|Начать Игру|Имя этого компа|Выберите тип";
+        QTest::newRow("network, then German") << "network" << "de"
+            << "Netzwerkspiel|Spiel starten|Name dieses Computers|Rolle wählen";
+        QTest::newRow("network, then English") << "network" << "en"
+            << "Game in Network|Start Game|This computer name|Please choice type";
+        QTest::newRow("chat, Russian") << "chat" << "ru"
+            << "Tidebolt: чат|Отправить|Чат работает в сетевой игре, когда партнёр подключён.";
+        QTest::newRow("chat, then German") << "chat" << "de"
+            << "Tidebolt: Chat|Senden|Der Chat ist im Netzwerkspiel verfügbar, sobald ein Mitspieler verbunden ist.";
+        QTest::newRow("chat, then English") << "chat" << "en"
+            << "Tidebolt: chat|Send|Chat works in a network game, once a partner is connected.";
     }
     void openWindowsFollowASwitch()
     {
-        if (!m_scores) {
-            m_scores = std::make_unique<CScoresDlg>(nullptr, &m_table);
-            m_scores->setAttribute(Qt::WA_DeleteOnClose, false);
-            m_name = std::make_unique<CNameDlg>();
-        }
-        CScoresDlg& scores = *m_scores;
-        CNameDlg& name = *m_name;
-        scores.show();
-        name.show();
+        QFETCH(QString, window);
+        QWidget* open = Window(window);
+        open->show();
         QFETCH(QString, language);
         UseLanguage(language);
         QCoreApplication::sendPostedEvents();  // the switch reaches windows as posted events
-        QStringList shown{scores.windowTitle(), scores.m_btnDelete->text()};
-        for (int c = 0; c < scores.m_list->columnCount(); ++c)
-            shown << scores.m_list->headerItem()->text(c);
-        QTEST(shown.join('|'), "scores");
-        QTEST(name.windowTitle() + '|' + name.m_btnPutShips->text(), "name");
+        QTEST(Shown(open), "shown");
     }
-    void cleanupTestCase()
-    {
-        m_scores.reset();
-        m_name.reset();
-    }
+    void cleanupTestCase() { m_windows.clear(); }
 
 private:
+    // Each window is opened once, in the language then in force, and kept.
+    QWidget* Window(const QString& name)
+    {
+        std::unique_ptr<QWidget>& window = m_windows[name];
+        if (window)
+            return window.get();
+        if (name == QLatin1String("main")) {
+            window = std::make_unique<CGameDlg>();
+        } else if (name == QLatin1String("scores")) {
+            auto scores = std::make_unique<CScoresDlg>(nullptr, &m_table);
+            scores->setAttribute(Qt::WA_DeleteOnClose, false);
+            window = std::move(scores);
+        } else if (name == QLatin1String("name")) {
+            window = std::make_unique<CNameDlg>();
+        } else if (name == QLatin1String("placement")) {
+            window = std::make_unique<CPlaceShipsDlg>();
+        } else if (name == QLatin1String("network")) {
+            auto net = std::make_unique<CNetDlg>(nullptr, m_connection);
+            net->OnInitDialog();
+            window = std::move(net);
+        } else {
+            window = std::make_unique<CChatPanel>(nullptr, m_connection);
+        }
+        return window.get();
+    }
+
     CRecordTable m_table;
-    std::unique_ptr<CScoresDlg> m_scores;
-    std::unique_ptr<CNameDlg> m_name;
+    CNetConnection m_connection;
+    std::map<QString, std::unique_ptr<QWidget>> m_windows;
 };
 
 QTEST_MAIN(TestLanguage)

@@ -10,6 +10,7 @@
 #include "store/settings.h"
 #include "support/modal.h"
 #include "ui/aboutdlg.h"
+#include "ui/chatpanel.h"
 #include "ui/gamedlg.h"
 #include "ui/language.h"
 #include "ui/namedlg.h"
@@ -123,6 +124,8 @@ int main(int argc, char* argv[])
         CNetDlg network(&game, net);
         network.OnInitDialog();
         ok &= Save(network, dir, QStringLiteral("network"));
+        network.hide();
+        ok &= Save(*game.Chat(), dir, QStringLiteral("chat"));
     }
     SetProfile(nullptr);
     return ok ? 0 : 1;
