@@ -8,6 +8,7 @@
 #include "ui/gamedlg.h"
 #include "ui/gamesound.h"
 #include "ui/language.h"
+#include "ui/startup.h"
 
 #include <QCoreApplication>
 
@@ -21,11 +22,7 @@ bool CGameApp::InitInstance()
     // the about box's film is decoration and not worth a word.
     NoteMissingDataFiles({SOUND_MISS, SOUND_HIT, SOUND_WIN, SOUND_LOSE, WAIT_CURSOR_FILE},
                          DataFolders(QCoreApplication::applicationDirPath()));
-    {
-        CGameDlg dlg;
-        dlg.OnInitDialog();
-        dlg.Run();
-    }
+    StartGameWindow()->Run();
     SetProfile(nullptr);
     return false;
 }

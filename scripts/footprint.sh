@@ -4,7 +4,8 @@
 # 1. Alternating runs of tidebolt_footprint (bare, game, bare, game ...) on a
 #    display of their own (Xvfb; offscreen without it) with a sound server of
 #    their own (PulseAudio, one null sink): time from start to the first
-#    window, resident memory at rest and after one whole game; medians and
+#    window (wall clock, and the processor time the program spent on it),
+#    resident memory at rest and after one whole game; medians and
 #    the game's ratio to the bare window.
 # 2. What a bare Debian 12 downloads to install the package (the .deb in
 #    build/) and a bare Qt Widgets program (libqt6widgets6, qt6-qpa-plugins),
@@ -52,19 +53,19 @@ fi
 [ -n "${DISPLAY:-}" ] || export QT_QPA_PLATFORM=offscreen
 where="${QT_QPA_PLATFORM:-X display $DISPLAY}"
 
-# run_one <mode>: "<ms to the first window> <rest kB> <after-game kB>"
+# run_one <mode>: "<ms to the first window> <rest kB> <after-game kB> <CPU ms to the first window>"
 run_one() {
-  local start window="" rest="" game="" line
+  local start window="" cpu="" rest="" game="" line
   start=$EPOCHREALTIME
   while IFS= read -r line; do
     case "$line" in
-      WINDOW) window=$EPOCHREALTIME ;;
+      WINDOW\ *) window=$EPOCHREALTIME; cpu=${line#WINDOW } ;;
       REST\ *) rest=${line#REST } ;;
       GAME\ *) game=${line#GAME } ;;
     esac
   done < <(cd build && exec tools/tidebolt_footprint "$1" 2>>"$scratch/stderr")
   [ -n "$window" ] && [ -n "$rest" ] && [ -n "$game" ] || { echo "FAIL: $1 run said nothing" >&2; cat "$scratch/stderr" >&2; exit 1; }
-  awk -v s="$start" -v w="$window" -v r="$rest" -v g="$game" 'BEGIN { printf "%.1f %d %d\n", (w - s) * 1000, r, g }'
+  awk -v s="$start" -v w="$window" -v r="$rest" -v g="$game" -v c="$cpu" 'BEGIN { printf "%.1f %d %d %d\n", (w - s) * 1000, r, g, c }'
 }
 
 echo "Alternating runs, $rounds of each, on $where:"
@@ -73,16 +74,17 @@ for i in $(seq "$rounds"); do
   for mode in bare game; do
     figures=$(run_one $mode)
     echo "$figures" >>"$scratch/$mode"
-    echo "  round $i $mode: $figures" | awk '{ printf "  round %s %-5s first window %7.1f ms, at rest %6.1f MiB, after a game %6.1f MiB\n", $2, $3, $4, $5 / 1024, $6 / 1024 }'
+    echo "  round $i $mode: $figures" | awk '{ printf "  round %s %-5s first window %7.1f ms (CPU %4d ms), at rest %6.1f MiB, after a game %6.1f MiB\n", $2, $3, $4, $7, $5 / 1024, $6 / 1024 }'
   done
 done
 median() {  # median <file> <column>
   cut -d' ' -f"$2" "$1" | sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
-for column in 1 2 3; do
+for column in 1 4 2 3; do
   b=$(median "$scratch/bare" $column); g=$(median "$scratch/game" $column)
   case $column in
     1) what="first window"; unit=ms; scale=1 ;;
+    4) what="CPU time to the first window"; unit=ms; scale=1 ;;
     2) what="memory at rest"; unit=MiB; scale=1024 ;;
     3) what="memory after a whole game"; unit=MiB; scale=1024 ;;
   esac

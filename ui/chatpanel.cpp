@@ -25,31 +25,7 @@ CChatPanel::CChatPanel(QWidget* parent, CNetConnection& connection)
 {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(false);
-    m_log = new QPlainTextEdit(this);
-    m_log->setReadOnly(true);
-    m_log->setMaximumBlockCount(int(CNetChat::MAX_LINES));
-    m_log->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_lblState = new QLabel(this);
-    m_lblState->setTextFormat(Qt::PlainText);
-    m_lblState->setWordWrap(true);
-    m_editLine = new QLineEdit(this);
-    m_editLine->setMaxLength(int(CHAT_MAX_CHARS));
-    m_btnSend = new QPushButton(this);
-    m_btnSend->setAutoDefault(false);
-
-    auto* sendRow = new QHBoxLayout;
-    sendRow->addWidget(m_editLine, 1);
-    sendRow->addWidget(m_btnSend);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_log, 1);
-    layout->addWidget(m_lblState);
-    layout->addLayout(sendRow);
     resize(360, 300);
-
-    connect(m_editLine, &QLineEdit::returnPressed, this, &CChatPanel::OnSend);
-    connect(m_btnSend, &QPushButton::clicked, this, &CChatPanel::OnSend);
-    auto* key = new QShortcut(QKeySequence(Qt::Key_F4), this);
-    connect(key, &QShortcut::activated, this, &CChatPanel::hide);
 
     m_refresh = new QTimer(this);
     m_refresh->setSingleShot(true);
@@ -67,9 +43,65 @@ CChatPanel::CChatPanel(QWidget* parent, CNetConnection& connection)
     Retranslate();
 }
 
+// Most games never open the chat: its widgets, and the text layout they
+// bring, wait for the first look.
+void CChatPanel::BuildWidgets()
+{
+    if (m_log)
+        return;
+    m_log = new QPlainTextEdit(this);
+    m_log->setReadOnly(true);
+    m_log->setMaximumBlockCount(int(CNetChat::MAX_LINES));
+    m_log->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    for (const QString& text : m_unbuiltLog)
+        m_log->appendPlainText(text);
+    m_unbuiltLog.clear();
+    m_lblState = new QLabel(this);
+    m_lblState->setTextFormat(Qt::PlainText);
+    m_lblState->setWordWrap(true);
+    m_editLine = new QLineEdit(this);
+    m_editLine->setMaxLength(int(CHAT_MAX_CHARS));
+    m_btnSend = new QPushButton(this);
+    m_btnSend->setAutoDefault(false);
+
+    auto* sendRow = new QHBoxLayout;
+    sendRow->addWidget(m_editLine, 1);
+    sendRow->addWidget(m_btnSend);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_log, 1);
+    layout->addWidget(m_lblState);
+    layout->addLayout(sendRow);
+
+    connect(m_editLine, &QLineEdit::returnPressed, this, &CChatPanel::OnSend);
+    connect(m_btnSend, &QPushButton::clicked, this, &CChatPanel::OnSend);
+    auto* key = new QShortcut(QKeySequence(Qt::Key_F4), this);
+    connect(key, &QShortcut::activated, this, &CChatPanel::hide);
+    Retranslate();
+}
+
+void CChatPanel::AppendToLog(const QString& text)
+{
+    if (m_log) {
+        m_log->appendPlainText(text);
+        return;
+    }
+    m_unbuiltLog << text;
+    if (m_unbuiltLog.size() > qsizetype(CNetChat::MAX_LINES))
+        m_unbuiltLog.removeFirst();
+}
+
+void CChatPanel::ClearLog()
+{
+    if (m_log)
+        m_log->clear();
+    m_unbuiltLog.clear();
+}
+
 void CChatPanel::Retranslate()
 {
     setWindowTitle(tr("Tidebolt: chat"));
+    if (!m_log)
+        return;
     m_btnSend->setText(tr("Send"));
     m_log->setAccessibleName(tr("Chat"));
     m_editLine->setAccessibleName(tr("Your line"));
@@ -102,6 +134,13 @@ void CChatPanel::Toggle()
     raise();
     activateWindow();
     m_editLine->setFocus();
+}
+
+void CChatPanel::setVisible(bool visible)
+{
+    if (visible)
+        BuildWidgets();
+    QDialog::setVisible(visible);
 }
 
 void CChatPanel::showEvent(QShowEvent* event)
@@ -139,6 +178,8 @@ void CChatPanel::OnExtension(const CNetExtMsg& msg)
 
 void CChatPanel::UpdateState()
 {
+    if (!m_log)
+        return;  // the widgets take the state when they are built
     const EChatState state = m_chat.State();
     if (state == EChatState::Off)
         m_lblState->setText(tr("Chat works in a network game, once a partner is connected."));
@@ -167,7 +208,7 @@ void CChatPanel::ShowNewLines()
     // the window from the game.
     const std::size_t shownAtMost = fresh > FLOOD_LINES ? FLOOD_LINES : std::size_t(fresh);
     if (fresh > FLOOD_LINES)
-        m_log->clear();
+        ClearLog();
     const std::size_t first = lines.size() - std::min(shownAtMost, lines.size());
     QStringList shown;
     int partnerLines = 0;
@@ -181,7 +222,7 @@ void CChatPanel::ShowNewLines()
     }
     // One block per line: appendPlainText never reads markup.
     for (const QString& text : shown)
-        m_log->appendPlainText(text);
+        AppendToLog(text);
     if (!lastPartner)
         return;
     const QString news = LineText(*lastPartner);

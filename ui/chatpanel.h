@@ -3,6 +3,7 @@
 #include "net/netchat.h"
 
 #include <QDialog>
+#include <QStringList>
 
 #include <cstdint>
 
@@ -27,9 +28,12 @@ public:
     // The connection was closed from this side; no notice comes for that.
     void ConnectionEnded();
 
+    void setVisible(bool visible) override;
+
     const CNetChat& Chat() const { return m_chat; }
     int Unread() const { return m_nUnread; }
 
+    // Built when the chat is first shown.
     QPlainTextEdit* m_log = nullptr;
     QLabel* m_lblState = nullptr;
     QLineEdit* m_editLine = nullptr;
@@ -46,6 +50,10 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void BuildWidgets();
+    // The log as it would stand, kept as text until the widgets are built.
+    void AppendToLog(const QString& text);
+    void ClearLog();
     void Retranslate();
     void OnSend();
     void OnExtension(const CNetExtMsg& msg);
@@ -58,6 +66,7 @@ private:
     CNetConnection& m_connection;
     CNetChat m_chat;
     QTimer* m_refresh = nullptr;
+    QStringList m_unbuiltLog;
     std::uint64_t m_nShown = 0;
     int m_nUnread = 0;
     bool m_bPlaced = false;

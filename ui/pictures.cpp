@@ -2,6 +2,7 @@
 
 #include <QDirIterator>
 #include <QHash>
+#include <QImageReader>
 #include <QString>
 
 namespace {
@@ -15,7 +16,13 @@ QString PicturePath(int resourceId)
 
 QPixmap LoadPicture(int resourceId)
 {
-    return QPixmap(PicturePath(resourceId));
+    // Read as PNG and nothing else: left to guess, Qt loads every image
+    // plugin to ask it first, which costs the splash a few milliseconds
+    // before it can show. Not QPixmap(path) either: that keeps a copy in
+    // Qt's pixmap cache, holding the picture after its window has gone.
+    QImageReader reader(PicturePath(resourceId), "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
 }
 
 const QPixmap& Picture(int resourceId)
@@ -37,10 +44,14 @@ QIcon Icon(int resourceId)
     // The sizes drawn for the desktop, where there are any, spare the window
     // manager scaling the one picture.
     QIcon icon;
-    QDirIterator sizes(QStringLiteral(":/res/%1").arg(resourceId), {QStringLiteral("*.png")}, QDir::Files,
-                       QDirIterator::Subdirectories);
-    while (sizes.hasNext())
-        icon.addFile(sizes.next());
+    // No name filter: Qt would make a regular expression of it and map the
+    // PCRE library for the rest of the run.
+    QDirIterator sizes(QStringLiteral(":/res/%1").arg(resourceId), QDir::Files, QDirIterator::Subdirectories);
+    while (sizes.hasNext()) {
+        const QString file = sizes.next();
+        if (file.endsWith(QLatin1String(".png")))
+            icon.addFile(file);
+    }
     if (icon.isNull())
         icon.addPixmap(picture);
     return icon;

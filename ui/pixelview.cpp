@@ -100,6 +100,12 @@ void CPixelView::Enlarge(const QRect& part)
     if (m_scene.isNull())
         return;
     const int n = Multiple();
+    if (n == 1) {
+        // At its own size the scene is shown as it is: no second copy of it.
+        m_nMultiple = n;
+        m_picture = QImage();
+        return;
+    }
     QRect todo = part & m_scene.rect();
     if (n != m_nMultiple || m_picture.isNull()) {
         m_nMultiple = n;
@@ -133,7 +139,8 @@ void CPixelView::paintEvent(QPaintEvent* event)
     const QRect exposed(QPoint(std::floor(event->rect().left() * dpr) - 1, std::floor(event->rect().top() * dpr) - 1),
                         QPoint(std::ceil((event->rect().right() + 1) * dpr) + 1,
                                std::ceil((event->rect().bottom() + 1) * dpr) + 1));
-    const QRect picture(PictureOffset(m_nMultiple), m_picture.size());
+    const QImage& enlarged = m_nMultiple == 1 ? m_scene : m_picture;
+    const QRect picture(PictureOffset(m_nMultiple), enlarged.size());
     // The margin around the picture in the window's own colour, the colour
     // of the scene's edges, so the enlarged board sits in one calm field.
     const QColor margin = palette().color(QPalette::Window);
@@ -142,5 +149,5 @@ void CPixelView::paintEvent(QPaintEvent* event)
         painter.fillRect(r, margin);
     const QRect shown = exposed & picture;
     if (!shown.isEmpty())
-        painter.drawImage(shown.topLeft(), m_picture, shown.translated(-picture.topLeft()));
+        painter.drawImage(shown.topLeft(), enlarged, shown.translated(-picture.topLeft()));
 }

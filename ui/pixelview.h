@@ -56,6 +56,6 @@ private:
 
     QSize m_sceneSize;
     QImage m_scene;       // 100 %
-    QImage m_picture;     // the scene enlarged m_nMultiple times
+    QImage m_picture;     // the scene enlarged m_nMultiple times; none at one
     int m_nMultiple = 0;
 };

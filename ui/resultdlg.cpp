@@ -5,10 +5,12 @@
 #include "ui/announce.h"
 #include "ui/dialogids.h"
 #include "ui/dlgunits.h"
+#include "ui/freedmemory.h"
 #include "ui/pictures.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 CResultDlg::CResultDlg(QWidget* parent, int pictureId)
@@ -18,7 +20,8 @@ CResultDlg::CResultDlg(QWidget* parent, int pictureId)
 
     // The picture at its own size: scaling would only blur its letters.
     m_picture = new QLabel(this);
-    m_picture->setPixmap(Picture(pictureId));
+    // Loaded for this window alone: once a game, not worth keeping between games.
+    m_picture->setPixmap(LoadPicture(pictureId));
 
     m_btnOK = new QPushButton(tr("OK"), this);
     m_btnOK->setObjectName(QStringLiteral("IDOK"));
@@ -41,7 +44,11 @@ CResultDlg::CResultDlg(QWidget* parent, int pictureId)
 int CResultDlg::DoModal()
 {
     Announce(parentWidget(), m_picture->accessibleName());
-    return exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    const int result = exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    // The game is over: once this picture has gone too, what the game held
+    // goes back to the system.
+    QTimer::singleShot(0, &ReturnFreedMemory);
+    return result;
 }
 
 CWinDlg::CWinDlg(QWidget* parent)

@@ -1,5 +1,7 @@
 #include "ui/soundplayer.h"
 
+#include "ui/freedmemory.h"
+
 #include <algorithm>
 #include <chrono>
 
@@ -49,6 +51,9 @@ void CSoundPlayer::Run()
         if (m_bQuit || !m_bPending) {
             lock.unlock();
             m_output.Close();
+            // What the stream and the sound library held is freed now, and
+            // the quiet after a game's last sound is the time to hand it back.
+            ReturnFreedMemory();
             lock.lock();
             // A sound asked for while the stream closed is still played.
             if (m_bPending && !m_bQuit)

@@ -22,8 +22,25 @@ CSplashDlg::CSplashDlg(QWidget* parent)
     connect(&m_timer, &QTimer::timeout, this, &CSplashDlg::OnTimer);
 }
 
+void CSplashDlg::ShowEarly()
+{
+    m_bShownEarly = true;
+    setModal(true);  // as it will be: the window built meanwhile takes no input
+    show();
+    // Bounded: a window manager that never maps the window must not stop
+    // the game from starting.
+    QEventLoop firstPaint;
+    m_pFirstPaint = &firstPaint;
+    QTimer::singleShot(EARLY_PAINT_MS, &firstPaint, &QEventLoop::quit);
+    firstPaint.exec(QEventLoop::ExcludeUserInputEvents);
+    m_pFirstPaint = nullptr;
+}
+
 int CSplashDlg::DoModal()
 {
+    // Shown early and already closed by a click or a key: nothing to wait for.
+    if (m_bShownEarly && !isVisible())
+        return result() == QDialog::Accepted ? IDOK : IDCANCEL;
     return exec() == QDialog::Accepted ? IDOK : IDCANCEL;
 }
 
@@ -56,6 +73,8 @@ void CSplashDlg::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_picture);
+    if (m_pFirstPaint)
+        m_pFirstPaint->quit();
 }
 
 void CSplashDlg::mousePressEvent(QMouseEvent* event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QEventLoop>
 #include <QPixmap>
 #include <QTimer>
 
@@ -10,9 +11,14 @@ class CSplashDlg : public QDialog {
     Q_OBJECT
 public:
     static constexpr int SHOW_MS = 3000;
+    static constexpr int EARLY_PAINT_MS = 1000;
 
     explicit CSplashDlg(QWidget* parent = nullptr);
 
+    // Shown and painted at once, before the main window is built, so that
+    // the game is seen to start while the rest of it loads. DoModal then
+    // waits out the three seconds counted from here.
+    void ShowEarly();
     int DoModal();
     void OnInitDialog();
     void OnTimer();
@@ -29,4 +35,6 @@ private:
     QPixmap m_picture;
     QTimer m_timer;
     bool m_bInitDone = false;
+    bool m_bShownEarly = false;
+    QEventLoop* m_pFirstPaint = nullptr;  // ShowEarly's wait for the picture
 };

@@ -1,3 +1,5 @@
+#include "ui/startup.h"
+
 #include "ui/gamedlg.h"
 
 #include "game/gamerand.h"
@@ -36,6 +38,19 @@ bool CGameDlg::OnInitDialog()
     SetLanguage(English != 0);
     WaitCursor->LoadFromFile(DataFilePath(WAIT_CURSOR_FILE));
     return true;
+}
+
+std::unique_ptr<CGameDlg> StartGameWindow()
+{
+    // The picture is up before the window is built: its menus and the fonts
+    // they load take longer than a player should look at nothing.
+    CSplashDlg splash;
+    splash.ShowEarly();
+    auto dlg = std::make_unique<CGameDlg>();
+    dlg->SkipSplash();
+    splash.DoModal();
+    dlg->OnInitDialog();
+    return dlg;
 }
 
 // exec() would make the window application-modal, and a window manager takes

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QStringList>
 
 #ifdef Q_OS_UNIX
@@ -62,6 +61,22 @@ bool MoveAsideUnreadable(const QString& path)
     return false;
 }
 
+// A save's copy is named like the profile with a dot and six letters or
+// digits (QSaveFile's pattern). Checked by hand: a regular expression, or a
+// name filter, which Qt turns into one, would map the whole PCRE library
+// into every run for this one look at the folder.
+bool IsSaveCopy(const QString& name, const QString& profileName)
+{
+    if (name.size() != profileName.size() + 7 || !name.startsWith(profileName) || name[profileName.size()] != QLatin1Char('.'))
+        return false;
+    for (qsizetype i = profileName.size() + 1; i < name.size(); ++i) {
+        const char16_t c = name[i].unicode();
+        if (!((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9')))
+            return false;
+    }
+    return true;
+}
+
 // A save writes a copy beside the profile (its name and six random letters)
 // and renames it over the profile; a program killed in between leaves the
 // copy behind. One that nobody has written for a minute is no save under
@@ -69,12 +84,10 @@ bool MoveAsideUnreadable(const QString& path)
 void RemoveAbandonedCopies(const QString& iniPath)
 {
     const QFileInfo profile(iniPath);
-    const QRegularExpression copy(QLatin1Char('^') + QRegularExpression::escape(profile.fileName()) +
-                                  QStringLiteral("\\.[A-Za-z0-9]{6}$"));
     const QDateTime stale = QDateTime::currentDateTimeUtc().addSecs(-60);
     const QDir folder = profile.dir();
-    for (const QFileInfo& file : folder.entryInfoList({profile.fileName() + QStringLiteral(".*")}, QDir::Files | QDir::Hidden)) {
-        if (copy.match(file.fileName()).hasMatch() && file.lastModified().toUTC() < stale)
+    for (const QFileInfo& file : folder.entryInfoList(QDir::Files | QDir::Hidden)) {
+        if (IsSaveCopy(file.fileName(), profile.fileName()) && file.lastModified().toUTC() < stale)
             QFile::remove(file.filePath());
     }
 }
