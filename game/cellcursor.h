@@ -20,6 +20,12 @@ public:
     // hidden cursor leaves every pixel of the board as it was.
     void Draw(CDrawContext& dc, const CRect& board) const;
 
+    bool operator==(const CCellCursor& o) const
+    {
+        return m_nRow == o.m_nRow && m_nCol == o.m_nCol && m_bShown == o.m_bShown;
+    }
+    bool operator!=(const CCellCursor& o) const { return !(*this == o); }
+
     int m_nRow = 0;   // from A1, the corner where reading starts
     int m_nCol = 0;
     bool m_bShown = false;   // the keys were used after the mouse

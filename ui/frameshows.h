@@ -13,7 +13,6 @@ struct SFrameShows {
     bool HasBoards() const { return m_eContent == Boards; }
     bool operator==(const SFrameShows& o) const
     {
-        return m_eContent == o.m_eContent && m_cursor.m_nRow == o.m_cursor.m_nRow
-               && m_cursor.m_nCol == o.m_cursor.m_nCol && m_cursor.m_bShown == o.m_cursor.m_bShown;
+        return m_eContent == o.m_eContent && m_cursor == o.m_cursor;
     }
 };

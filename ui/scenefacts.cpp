@@ -76,7 +76,7 @@ QRegion ChangedParts(const SSceneFacts& before, const SSceneFacts& after)
     AddSide(parts, before.m_one, after.m_one);
     const CCellCursor& was = before.m_shows.m_cursor;
     const CCellCursor& is = after.m_shows.m_cursor;
-    if (was.m_bShown != is.m_bShown || was.m_nRow != is.m_nRow || was.m_nCol != is.m_nCol) {
+    if (was != is) {
         parts += CursorArea(before.m_two.m_rcBoard, was);
         parts += CursorArea(after.m_two.m_rcBoard, is);
     }
