@@ -96,7 +96,6 @@ private:
     ENetOutcome OnNetName(const NETMSG& rec);
     ENetOutcome OnNetBoard(const NETMSG& rec);
     ENetOutcome OpponentShot(int row, int col);
-    bool ShootUnderBattleRule(CPlayer& target, int row, int col);
     void Finish();
     void ClearReadiness() { m_bLocalReady = m_bPeerReady = m_bNameReceived = m_bBoardReceived = false; }
     // Part of the partner's set-up came: the frame waits for the rest.
@@ -119,6 +118,9 @@ private:
     // Client: the rule last received, -1 before any.
     int m_nServerRule = -1;
     // The rule the battle began with: the server's as it sent it with its
-    // set-up, which its client then holds too.
+    // set-up, which its client then holds too. A rule changed during a
+    // battle reaches the partner after shots it may already have replayed
+    // under the old one; were it to count at once, a hit in between would
+    // keep the turn on one machine and pass it on the other.
     unsigned char m_nBattleRule = 1;
 };
