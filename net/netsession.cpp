@@ -55,6 +55,7 @@ void CNetSession::Begin(bool server)
 {
     m_bServer = server;
     m_phase = ENetPhase::NoGame;
+    m_bPartnerGone = false;
     m_nUnanswered = 0;
     m_bOpeningOwed = false;
     ClearReadiness();
@@ -71,6 +72,7 @@ void CNetSession::End()
         return;
     GameInProgress = 0;
     m_phase = ENetPhase::Off;
+    m_bPartnerGone = false;
     m_nUnanswered = 0;
     m_bOpeningOwed = false;
     ClearReadiness();
@@ -79,7 +81,7 @@ void CNetSession::End()
 
 bool CNetSession::MayOpen() const
 {
-    return IsActive() && (m_bServer || m_bOpeningOwed);
+    return IsActive() && !m_bPartnerGone && (m_bServer || m_bOpeningOwed);
 }
 
 void CNetSession::Open()
@@ -131,7 +133,7 @@ void CNetSession::Start()
 
 bool CNetSession::MayShoot() const
 {
-    return m_phase == ENetPhase::Battle && MyTurn;
+    return m_phase == ENetPhase::Battle && MyTurn && !m_bPartnerGone;
 }
 
 bool CNetSession::Shoot(int row, int col)

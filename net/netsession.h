@@ -47,6 +47,9 @@ public:
     void Begin(bool server);
     // Network play is over: the connection is gone or the player left it.
     void End();
+    // The partner has gone, and the player is still being told: the game
+    // stays on show, but nothing more is played in it.
+    void PartnerGone() { m_bPartnerGone = true; }
 
     ENetPhase Phase() const { return m_phase; }
     bool IsActive() const { return m_phase != ENetPhase::Off; }
@@ -104,6 +107,7 @@ private:
     INetLink& m_link;
     ENetPhase m_phase = ENetPhase::Off;
     bool m_bServer = false;
+    bool m_bPartnerGone = false;
     // Server: openings sent whose set-up has not ended with its ready. A
     // client answers each in turn, so only the answer to the latest counts.
     int m_nUnanswered = 0;
