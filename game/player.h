@@ -47,6 +47,9 @@ public:
 
     // Shots
     bool Shoot(int row, int col);
+    // Under a rule of the caller's rather than the setting: a network battle
+    // keeps the rule it began with while the setting may already have changed.
+    bool Shoot(int row, int col, bool tradition);
     bool ShootAtPoint(int x, int y);
     void CheckSunk(int row, int col);
     void MarkMiss(int row, int col);

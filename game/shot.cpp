@@ -34,6 +34,11 @@ int CountDecks(const CPlayer& player, int row, int col, int dRow, int dCol, int&
 
 bool CPlayer::Shoot(int row, int col)
 {
+    return Shoot(row, col, Tradition != 0);
+}
+
+bool CPlayer::Shoot(int row, int col, bool tradition)
+{
     // Callers pass board cells; anything else is refused rather than
     // written past the grid.
     if (row < 0 || row >= BOARD_SIZE || col < 0 || col >= BOARD_SIZE)
@@ -58,7 +63,7 @@ bool CPlayer::Shoot(int row, int col)
         cell = CELL_HIT;
         CheckSunk(row, col);
         // The traditional rule: a hit earns the shooter another shot.
-        if (!Tradition)
+        if (!tradition)
             MyTurn = !MyTurn;
         if (audible)
             PlayGameSound(SOUND_HIT);

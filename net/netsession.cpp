@@ -55,6 +55,7 @@ void CNetSession::Begin(bool server)
 {
     m_bServer = server;
     m_phase = ENetPhase::NoGame;
+    m_bPartnerGone = false;
     m_nUnanswered = 0;
     m_bOpeningOwed = false;
     ClearReadiness();
@@ -71,6 +72,7 @@ void CNetSession::End()
         return;
     GameInProgress = 0;
     m_phase = ENetPhase::Off;
+    m_bPartnerGone = false;
     m_nUnanswered = 0;
     m_bOpeningOwed = false;
     ClearReadiness();
@@ -79,7 +81,7 @@ void CNetSession::End()
 
 bool CNetSession::MayOpen() const
 {
-    return IsActive() && (m_bServer || m_bOpeningOwed);
+    return IsActive() && !m_bPartnerGone && (m_bServer || m_bOpeningOwed);
 }
 
 void CNetSession::Open()
@@ -131,30 +133,17 @@ void CNetSession::Start()
 
 bool CNetSession::MayShoot() const
 {
-    return m_phase == ENetPhase::Battle && MyTurn;
+    return m_phase == ENetPhase::Battle && MyTurn && !m_bPartnerGone;
 }
 
 bool CNetSession::Shoot(int row, int col)
 {
-    if (!MayShoot() || !ShootUnderBattleRule(PlayerTwo, row, col))
+    if (!MayShoot() || !PlayerTwo.Shoot(row, col, m_nBattleRule != 0))
         return false;
     m_link.Send(MakeShotMsg(row, col));
     if (PlayerTwo.AllSunk())
         Finish();
     return true;
-}
-
-// A rule changed during a battle reaches the partner after shots it may
-// already have replayed under the old one; were it to count at once, a hit
-// in between would keep the turn on one machine and pass it on the other.
-// So the setting changes at once and the battle keeps the rule it began with.
-bool CNetSession::ShootUnderBattleRule(CPlayer& target, int row, int col)
-{
-    const unsigned char setting = Tradition;
-    Tradition = m_nBattleRule;
-    const bool taken = target.Shoot(row, col);
-    Tradition = setting;
-    return taken;
 }
 
 void CNetSession::SendRule()
@@ -248,7 +237,7 @@ ENetOutcome CNetSession::OpponentShot(int row, int col)
     // is not the game both machines are replaying.
     if (MyTurn || !IsOnBoard(row, col))
         return ENetOutcome::Ignored;
-    ShootUnderBattleRule(PlayerOne, row, col);
+    PlayerOne.Shoot(row, col, m_nBattleRule != 0);
     if (!PlayerOne.AllSunk())
         return ENetOutcome::Shot;
     Finish();

@@ -47,6 +47,9 @@ public:
     void Begin(bool server);
     // Network play is over: the connection is gone or the player left it.
     void End();
+    // The partner has gone, and the player is still being told: the game
+    // stays on show, but nothing more is played in it.
+    void PartnerGone() { m_bPartnerGone = true; }
 
     ENetPhase Phase() const { return m_phase; }
     bool IsActive() const { return m_phase != ENetPhase::Off; }
@@ -96,7 +99,6 @@ private:
     ENetOutcome OnNetName(const NETMSG& rec);
     ENetOutcome OnNetBoard(const NETMSG& rec);
     ENetOutcome OpponentShot(int row, int col);
-    bool ShootUnderBattleRule(CPlayer& target, int row, int col);
     void Finish();
     void ClearReadiness() { m_bLocalReady = m_bPeerReady = m_bNameReceived = m_bBoardReceived = false; }
     // Part of the partner's set-up came: the frame waits for the rest.
@@ -105,6 +107,7 @@ private:
     INetLink& m_link;
     ENetPhase m_phase = ENetPhase::Off;
     bool m_bServer = false;
+    bool m_bPartnerGone = false;
     // Server: openings sent whose set-up has not ended with its ready. A
     // client answers each in turn, so only the answer to the latest counts.
     int m_nUnanswered = 0;
@@ -119,6 +122,9 @@ private:
     // Client: the rule last received, -1 before any.
     int m_nServerRule = -1;
     // The rule the battle began with: the server's as it sent it with its
-    // set-up, which its client then holds too.
+    // set-up, which its client then holds too. A rule changed during a
+    // battle reaches the partner after shots it may already have replayed
+    // under the old one; were it to count at once, a hit in between would
+    // keep the turn on one machine and pass it on the other.
     unsigned char m_nBattleRule = 1;
 };

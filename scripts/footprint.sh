@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # What the game costs a player's machine, beside a bare Qt Widgets window:
 #   scripts/footprint.sh [rounds]        (default 5)
-# 1. Alternating runs of tidebolt_footprint (bare, game, bare, game ...) on a
+# 1. Alternating runs of tidebolt_footprint (bare, floor, game, bare ...) on a
 #    display of their own (Xvfb; offscreen without it) with a sound server of
 #    their own (PulseAudio, one null sink): time from start to the first
 #    window (wall clock, and the processor time the program spent on it),
 #    resident memory at rest and after one whole game; medians and
-#    the game's ratio to the bare window.
+#    the game's ratio to the bare window and to the floor (the least a game
+#    of this kind shows: menu bar, board picture, a line of text, one box,
+#    one sound), which tells Qt's share from the game's own.
 # 2. What a bare Debian 12 downloads to install the package (the .deb in
 #    build/) and a bare Qt Widgets program (libqt6widgets6, qt6-qpa-plugins),
 #    with and without Recommends: apt is asked with --print-uris against a
@@ -69,9 +71,9 @@ run_one() {
 }
 
 echo "Alternating runs, $rounds of each, on $where:"
-: >"$scratch/bare"; : >"$scratch/game"
+: >"$scratch/bare"; : >"$scratch/floor"; : >"$scratch/game"
 for i in $(seq "$rounds"); do
-  for mode in bare game; do
+  for mode in bare floor game; do
     figures=$(run_one $mode)
     echo "$figures" >>"$scratch/$mode"
     echo "  round $i $mode: $figures" | awk '{ printf "  round %s %-5s first window %7.1f ms (CPU %4d ms), at rest %6.1f MiB, after a game %6.1f MiB\n", $2, $3, $4, $7, $5 / 1024, $6 / 1024 }'
@@ -81,15 +83,15 @@ median() {  # median <file> <column>
   cut -d' ' -f"$2" "$1" | sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
 for column in 1 4 2 3; do
-  b=$(median "$scratch/bare" $column); g=$(median "$scratch/game" $column)
+  b=$(median "$scratch/bare" $column); f=$(median "$scratch/floor" $column); g=$(median "$scratch/game" $column)
   case $column in
     1) what="first window"; unit=ms; scale=1 ;;
     4) what="CPU time to the first window"; unit=ms; scale=1 ;;
     2) what="memory at rest"; unit=MiB; scale=1024 ;;
     3) what="memory after a whole game"; unit=MiB; scale=1024 ;;
   esac
-  awk -v w="$what" -v u="$unit" -v s="$scale" -v b="$b" -v g="$g" \
-    'BEGIN { printf "FIGURE: %s | median of the alternating runs | bare Qt window %.1f %s, game %.1f %s | %.2fx\n", w, b / s, u, g / s, u, g / b }'
+  awk -v w="$what" -v u="$unit" -v s="$scale" -v b="$b" -v f="$f" -v g="$g" \
+    'BEGIN { printf "FIGURE: %s | median of the alternating runs | bare Qt window %.1f %s, floor %.1f %s (%.2fx), game %.1f %s | %.2fx the bare window, %.2fx the floor\n", w, b / s, u, f / s, u, f / b, g / s, u, g / b, g / f }'
 done
 
 # A bare Debian 12 as debootstrap's minbase makes it: the "required"

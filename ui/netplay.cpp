@@ -113,6 +113,9 @@ void CGameDlg::OnSocketAccept()
 
 void CGameDlg::OnSocketClose()
 {
+    // The box below waits for the player, and a screen reader's press can
+    // still reach the board meanwhile.
+    m_session->PartnerGone();
     if (m_pNetDlg)
         m_pNetDlg->OnConnectionClosed();
     else

@@ -27,6 +27,20 @@ CSoundPlayer::~CSoundPlayer()
         m_thread.join();
 }
 
+bool CSoundPlayer::Stop(std::chrono::milliseconds patience)
+{
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_bQuit = true;
+        m_wake.notify_one();
+        if (!m_ended.wait_for(lock, patience, [this] { return !m_bRunning; }))
+            return false;
+    }
+    if (m_thread.joinable())
+        m_thread.join();
+    return true;
+}
+
 void CSoundPlayer::Play(const std::string& path)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -59,6 +73,7 @@ void CSoundPlayer::Run()
             if (m_bPending && !m_bQuit)
                 continue;
             m_bRunning = false;
+            m_ended.notify_all();
             return;
         }
         const std::string path = std::move(m_strPending);

@@ -3,6 +3,7 @@
 #include "ui/pulseoutput.h"
 #include "ui/wavclip.h"
 
+#include <chrono>
 #include <condition_variable>
 #include <functional>
 #include <map>
@@ -26,6 +27,10 @@ public:
     ~CSoundPlayer();
 
     void Play(const std::string& path);
+    // Cuts the sound and ends the thread, waiting no longer than `patience`
+    // for a server that has stopped answering: false leaves the thread
+    // behind, and with it this player, which must then outlive it.
+    bool Stop(std::chrono::milliseconds patience);
 
 private:
     void Run();
@@ -37,6 +42,7 @@ private:
     Notice m_notice;
     std::mutex m_mutex;
     std::condition_variable m_wake;
+    std::condition_variable m_ended;
     std::thread m_thread;
     // Guarded by m_mutex.
     std::string m_strPending;

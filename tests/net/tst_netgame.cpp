@@ -96,16 +96,27 @@ private slots:
 
     // A game cut short leaves no half-drawn boards: the window is as before
     // the first game, in the mode of a game against the computer, with
-    // nothing recorded.
+    // nothing recorded. A screen reader pressing the enemy's cells while
+    // "Connect closed" is up shoots at nobody.
     void droppedConnectionEndsTheBattleUnscored()
     {
         CServerBattle b;
         QVERIFY(b.Start());
-        b.PassTheTurn();
-        b.client.Send(ShotBytes(0));
-        QTRY_VERIFY(PlayerOne.m_fleet[0] != CELL_WATER && PlayerOne.m_fleet[0] != CELL_SHIP);
+        QVERIFY(b.TakeTheTurn());
+        const QByteArray enemy(reinterpret_cast<const char*>(PlayerTwo.m_fleet), BOARD_CELLS);
+        QTimer reader;
+        connect(&reader, &QTimer::timeout, [&b] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || box->text() != QStringLiteral("Connect closed"))
+                return;
+            QAccessibleInterface* enemyBoard = QAccessible::queryAccessibleInterface(b.w->ClientArea())->child(0);
+            for (int cell = 0; cell < BOARD_CELLS; ++cell)
+                enemyBoard->child(cell)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        });
+        reader.start(1);
         b.client.m_socket->abort();
         QTRY_COMPARE(b.pilot.m_boxes, (QStringList{"Connect successful!", "Connect closed"}));
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(PlayerTwo.m_fleet), BOARD_CELLS), enemy);
         QVERIFY(!GameInProgress && b.w->NetRole() == ENetRole::Computer && !b.w->BoardsShown() && !b.w->Connection().IsConnected());
         QCOMPARE(b.w->windowTitle(), QStringLiteral("Tidebolt"));
         QCOMPARE(b.w->Records().GetCount() + PlayerOne.m_nWins + PlayerTwo.m_nWins, 0);

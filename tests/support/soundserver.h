@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+
 class CPrivateSoundServer {
 public:
     static constexpr const char* SINK = "tidebolt_test";
@@ -57,6 +59,9 @@ public:
         if (!m_server.waitForFinished(5000))
             m_server.kill(), m_server.waitForFinished();
     }
+
+    // A server that stops answering, as a hung one does, and comes back.
+    void Freeze(bool frozen) { ::kill(static_cast<pid_t>(m_server.processId()), frozen ? SIGSTOP : SIGCONT); }
 
     // What a client needs to reach this server and no other, and to keep
     // its cookie and runtime folder out of the user's home.

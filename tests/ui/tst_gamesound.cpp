@@ -3,12 +3,16 @@
 #include "game/sound.h"
 #include "support/soundserver.h"
 #include "ui/gamesound.h"
+#include "ui/soundplayer.h"
 
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QMutex>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
+#include <chrono>
 
 namespace {
 
@@ -165,6 +169,25 @@ private slots:
             after = at + next.size();
         }
         QVERIFY2(Silent(heard, after, heard.size()), "the win went on after it was cut");
+    }
+
+    // The player closes the game while the sound server hangs in the middle
+    // of a win: the game still ends at once.
+    void aHungServerDoesNotHoldTheGameOpen()
+    {
+        CSoundPlayer player([](const std::string&) {});
+        CSinkRecorder speaker;
+        QVERIFY(speaker.Start(m_server, RATE, 1));
+        player.Play(QFile::encodeName(QFileInfo(QString::fromLatin1(SOUND_WIN)).absoluteFilePath()).toStdString());
+        QTRY_VERIFY_WITH_TIMEOUT(FindClip(speaker.Heard(), ShippedSamples(QStringLiteral("Yes.wav"))) >= 0, 10000);
+        m_server.Freeze(true);
+        QElapsedTimer clock;
+        clock.start();
+        const bool ended = player.Stop(std::chrono::milliseconds(500));
+        const qint64 waited = clock.elapsed();
+        m_server.Freeze(false);
+        QVERIFY2(!ended, "the server was to hold the sound, and did not");
+        QVERIFY2(waited < 1500, qPrintable(QStringLiteral("the game waited %1 ms for the server").arg(waited)));
     }
 
     // Last: it takes the server away.

@@ -1,7 +1,12 @@
 // tidebolt_footprint: what the game costs against a bare Qt Widgets window,
 // one run of either, for scripts/footprint.sh to alternate.
 //
-//   tidebolt_footprint bare|game
+//   tidebolt_footprint bare|floor|game
+//
+// "floor" is the least any game of this kind shows: a main window with a
+// menu bar and a board-sized picture with a line of text in it, then one
+// message box and one sound. Measured beside the bare window it tells the
+// toolkit's share of the game's cost from the game's own.
 //
 // Prints "WINDOW <CPU ms>" the moment its first window is exposed (the game's
 // is the splash), with the processor time spent until then, "REST <kB>" with the resident memory once the main window has sat
@@ -12,6 +17,7 @@
 #include "soak/soakplayer.h"
 #include "soak/vmrss.h"
 
+#include "game/sound.h"
 #include "store/profile.h"
 #include "store/qt/qsettingsprofile.h"
 #include "ui/gamedlg.h"
@@ -19,6 +25,12 @@
 #include "ui/startup.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QTimer>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -26,7 +38,8 @@
 #include <QWindow>
 
 #include <cstdio>
-#include <cstring>
+#include <map>
+#include <string>
 #include <ctime>
 #include <memory>
 
@@ -80,6 +93,39 @@ int Bare()
     return 0;
 }
 
+int Floor()
+{
+    QMainWindow window;
+    for (const char* title : {"Game", "Options", "Help"}) {
+        QMenu* menu = window.menuBar()->addMenu(QString::fromLatin1(title));
+        menu->addAction(QStringLiteral("New game"));
+        menu->addAction(QStringLiteral("Exit"));
+    }
+    QImage board(785, 440, QImage::Format_RGB32);
+    board.fill(Qt::darkBlue);
+    {
+        QPainter painter(&board);
+        painter.setPen(Qt::white);
+        painter.drawText(20, 20, QStringLiteral("Player 0 : 0 Computer"));
+    }
+    auto* picture = new QLabel;
+    picture->setPixmap(QPixmap::fromImage(board));
+    window.setCentralWidget(picture);
+    window.show();
+    QTest::qWait(STILL_MS);
+    Say("REST", VmRssKb());
+    InstallGameSound();
+    PlayGameSound(SOUND_WIN);
+    QTimer::singleShot(500, &window, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            box->accept();
+    });
+    QMessageBox::information(&window, QStringLiteral("Tidebolt"), QStringLiteral("You win!"));
+    QTest::qWait(STILL_MS);
+    Say("GAME", VmRssKb());
+    return 0;
+}
+
 int Game()
 {
     QTemporaryDir dir;
@@ -114,13 +160,14 @@ int Game()
 
 int main(int argc, char* argv[])
 {
-    const bool bare = argc == 2 && std::strcmp(argv[1], "bare") == 0;
-    if (!bare && !(argc == 2 && std::strcmp(argv[1], "game") == 0)) {
-        std::fprintf(stderr, "usage: tidebolt_footprint bare|game\n");
+    const std::map<std::string, int (*)()> modes {{"bare", Bare}, {"floor", Floor}, {"game", Game}};
+    const auto mode = argc == 2 ? modes.find(argv[1]) : modes.end();
+    if (mode == modes.end()) {
+        std::fprintf(stderr, "usage: tidebolt_footprint bare|floor|game\n");
         return 2;
     }
     QApplication app(argc, argv);
     CFirstExpose firstExpose;
     app.installEventFilter(&firstExpose);
-    return bare ? Bare() : Game();
+    return mode->second();
 }

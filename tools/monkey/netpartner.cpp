@@ -349,15 +349,13 @@ bool CNetPartner::Resolve(CPlayer& target, int row, int col)
 {
     signed char before[BOARD_CELLS];
     std::memcpy(before, target.m_fleet, BOARD_CELLS);
-    const unsigned char turn = MyTurn, rule = Tradition;
+    const unsigned char turn = MyTurn;
     MyTurn = m_bMyTurn;
-    Tradition = m_bRule;
     g_bResolving = true;
-    target.Shoot(row, col);
+    target.Shoot(row, col, m_bRule);
     g_bResolving = false;
     m_bMyTurn = MyTurn != 0;
     MyTurn = turn;
-    Tradition = rule;
     return std::memcmp(before, target.m_fleet, BOARD_CELLS) != 0;
 }
 
