@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 #include "app/gameapp.h"
+#include "ui/splashpicture.h"
 
 #include <QApplication>
 
@@ -13,6 +14,7 @@ int main(int argc, char* argv[])
         std::fputs(answer.c_str(), stdout);
         return 0;
     }
+    BeginSplashPicture();
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tidebolt");
     QApplication::setOrganizationName("Orvex software");

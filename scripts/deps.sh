@@ -8,7 +8,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins
   qt6-translations-l10n qt6-l10n-tools qt6-tools-dev
-  libpulse-dev pulseaudio-utils
+  libpulse-dev pulseaudio-utils libpng-dev
   fonts-liberation fonts-urw-base35 fonts-wqy-microhei
   libbenchmark-dev
   clang libclang-rt-14-dev

@@ -3,6 +3,7 @@
 #include "game/resources.h"
 #include "ui/dialogids.h"
 #include "ui/pictures.h"
+#include "ui/splashpicture.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -12,8 +13,9 @@
 
 CSplashDlg::CSplashDlg(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
-    , m_picture(LoadPicture(IDB_SPLASH))
 {
+    QImage early = TakeSplashPicture();
+    m_picture = early.isNull() ? LoadPicture(IDB_SPLASH) : QPixmap::fromImage(std::move(early));
     // The window is the picture, whatever font the desktop uses.
     setFixedSize(m_picture.deviceIndependentSize().toSize());
     m_timer.setSingleShot(true);

@@ -1,11 +1,14 @@
 // The splash picture, the win and lose pictures, and the about box.
+#include "game/resources.h"
 #include "store/settings.h"
 #include "support/modal.h"
 #include "ui/aboutdlg.h"
 #include "ui/dialogids.h"
 #include "ui/language.h"
 #include "ui/resultdlg.h"
+#include "ui/pictures.h"
 #include "ui/splashdlg.h"
+#include "ui/splashpicture.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -26,10 +29,12 @@ std::function<int()> Make(std::unique_ptr<QDialog>& dlg)
     return [window] { return window->DoModal(); };
 }
 
-// The splash as the game opens it: shown before the main window is built,
-// then waited on. A click may land while the window is built.
+// The splash as the game opens it: its picture read while Qt starts, shown
+// before the main window is built, then waited on. A click may land while
+// the window is built.
 std::function<int()> MakeStartSplash(std::unique_ptr<QDialog>& dlg)
 {
+    BeginSplashPicture();
     auto* window = new CSplashDlg;
     dlg.reset(window);
     return [window] {
@@ -84,8 +89,10 @@ private slots:
                                                                 : Make<CAboutDlg>(dlg);
         QString title;
         QString credit;
+        QImage shownPicture;
         const CModalWait answered = WhenModal<QDialog>([&](QDialog* shown) {
             title = shown->windowTitle();
+            shownPicture = shown->grab().toImage();
             if (auto* text = shown->findChild<QLabel*>("IDC_CREDIT"))
                 credit = text->text().section('\n', 0, 0);
             if (click && window == "splash")
@@ -101,6 +108,8 @@ private slots:
         QCOMPARE(doModal(), int(IDOK));
         QTEST(title, "title");
         QTEST(credit, "credit");
+        if (window == "splash")
+            QCOMPARE(shownPicture.convertToFormat(QImage::Format_RGB32), LoadPicture(IDB_SPLASH).toImage());
         // Left alone, the splash stays its full three seconds; a click closes at once.
         QVERIFY2(click ? clock.elapsed() < 2500 : clock.elapsed() >= 3000,
                  qPrintable(QString::number(clock.elapsed())));

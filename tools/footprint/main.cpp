@@ -22,6 +22,7 @@
 #include "store/qt/qsettingsprofile.h"
 #include "ui/gamedlg.h"
 #include "ui/gamesound.h"
+#include "ui/splashpicture.h"
 #include "ui/startup.h"
 
 #include <QApplication>
@@ -166,6 +167,9 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: tidebolt_footprint bare|floor|game\n");
         return 2;
     }
+    // As the game's own main does.
+    if (mode->second == Game)
+        BeginSplashPicture();
     QApplication app(argc, argv);
     CFirstExpose firstExpose;
     app.installEventFilter(&firstExpose);
