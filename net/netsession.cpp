@@ -138,7 +138,7 @@ bool CNetSession::MayShoot() const
 
 bool CNetSession::Shoot(int row, int col)
 {
-    if (!MayShoot() || !PlayerTwo.Shoot(row, col, m_nBattleRule != 0))
+    if (!MayShoot() || !PlayerTwo.Shoot(row, col, BattleRule()))
         return false;
     m_link.Send(MakeShotMsg(row, col));
     if (PlayerTwo.AllSunk())
@@ -237,7 +237,7 @@ ENetOutcome CNetSession::OpponentShot(int row, int col)
     // is not the game both machines are replaying.
     if (MyTurn || !IsOnBoard(row, col))
         return ENetOutcome::Ignored;
-    PlayerOne.Shoot(row, col, m_nBattleRule != 0);
+    PlayerOne.Shoot(row, col, BattleRule());
     if (!PlayerOne.AllSunk())
         return ENetOutcome::Shot;
     Finish();

@@ -76,6 +76,8 @@ public:
     // partner's part.
     bool ShowsWait() const { return m_bWaiting; }
     void Start();
+    // The rule the running battle is played by, whatever the setting now says.
+    bool BattleRule() const { return m_nBattleRule != 0; }
 
     bool MayShoot() const;
     // Our shot at player two's cell; false when the rules refuse it. An

@@ -148,8 +148,10 @@ void CRuleWatch::OnShot(const CPlayer& target, int row, int col)
         fault = human ? "the player shot while " + Opponent() + " was to move" : Opponent() + " shot in the player's turn";
     if (!fault.empty() && m_strShotFault.empty())
         m_strShotFault = fault + " (cell " + std::to_string(row * BOARD_SIZE + col) + ")";
-    // A miss passes the turn; a hit keeps it only under the traditional rule.
-    if (target.m_fleet[row * BOARD_SIZE + col] == CELL_MISS || !Tradition)
+    // A miss passes the turn; a hit keeps it only under the traditional
+    // rule, which a network battle keeps from its start.
+    const bool tradition = m_pWnd->NetRole() != ENetRole::Computer ? m_pWnd->Session().BattleRule() : Tradition != 0;
+    if (target.m_fleet[row * BOARD_SIZE + col] == CELL_MISS || !tradition)
         m_game.playerToShoot = !m_game.playerToShoot;
     if (target.AllSunk() && !m_game.ended) {
         m_game.ended = true;
