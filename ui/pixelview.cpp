@@ -135,19 +135,27 @@ void CPixelView::paintEvent(QPaintEvent* event)
     // From here on one unit is one device pixel of the painted surface,
     // starting at this widget's first whole pixel.
     painter.setWorldTransform(QTransform::fromTranslate(qRound(at.x()), qRound(at.y())) * toDevice.inverted());
+    // Where this widget's logical pixels fall on that grid, a fraction of a
+    // device pixel off it at a fractional scale.
+    const QPointF fraction = at - QPointF(qRound(at.x()), qRound(at.y()));
     const qreal dpr = devicePixelRatioF();
-    const QRect exposed(QPoint(std::floor(event->rect().left() * dpr) - 1, std::floor(event->rect().top() * dpr) - 1),
-                        QPoint(std::ceil((event->rect().right() + 1) * dpr) + 1,
-                               std::ceil((event->rect().bottom() + 1) * dpr) + 1));
     const QImage& enlarged = m_nMultiple == 1 ? m_scene : m_picture;
     const QRect picture(PictureOffset(m_nMultiple), enlarged.size());
     // The margin around the picture in the window's own colour, the colour
     // of the scene's edges, so the enlarged board sits in one calm field.
     const QColor margin = palette().color(QPalette::Window);
-    const QRegion around = QRegion(exposed) - QRegion(picture);
-    for (const QRect& r : around)
-        painter.fillRect(r, margin);
-    const QRect shown = exposed & picture;
-    if (!shown.isEmpty())
-        painter.drawImage(shown.topLeft(), enlarged, shown.translated(-picture.topLeft()));
+    // Each exposed rectangle is copied on its own, clipped to itself: under
+    // a clip of several rectangles Qt blends the picture span by span over
+    // its thread pool instead of copying its lines.
+    for (const QRect& r : event->region()) {
+        const QRectF device(QPointF(r.topLeft()) * dpr + fraction, QSizeF(r.size()) * dpr);
+        const QRect exposed(QPoint(std::floor(device.left()), std::floor(device.top())),
+                            QPoint(std::ceil(device.right()) - 1, std::ceil(device.bottom()) - 1));
+        painter.setClipRect(exposed);
+        for (const QRect& m : QRegion(exposed) - QRegion(picture))
+            painter.fillRect(m, margin);
+        const QRect shown = exposed & picture;
+        if (!shown.isEmpty())
+            painter.drawImage(shown.topLeft(), enlarged, shown.translated(-picture.topLeft()));
+    }
 }
