@@ -9,6 +9,7 @@
 #include "net/qt/netconnection.h"
 #include "store/qt/qsettingsprofile.h"
 #include "store/settings.h"
+#include "support/gamewindow.h"
 #include "support/privatenet.h"
 #include "ui/gamedlg.h"
 #include "ui/namedlg.h"
@@ -189,12 +190,6 @@ inline void ConnectLater(CPilot& pilot, CNetDlg* dlg, const QString& server = QS
     });
 }
 
-inline QPoint CellCentre(const CPlayer& player, int cell)
-{
-    return {player.m_rcBoard.left + CELL_PITCH * (cell % BOARD_SIZE) + 13,
-            player.m_rcBoard.top + CELL_PITCH * (cell / BOARD_SIZE) + 13};
-}
-
 inline QByteArray ChatBytes(const QByteArray& body)
 {
     return Bytes(MakeExtMsg(NET_EXT_CHAT, body.toStdString()));
@@ -249,7 +244,7 @@ public:
     {
         for (int col = 9; col >= 0 && MyTurn; --col)
             if (PlayerTwo.m_view[90 + col] == CELL_WATER)
-                QTest::mouseClick(w->ClientArea(), Qt::LeftButton, {}, CellCentre(PlayerTwo, 90 + col));
+                QTest::mouseClick(w->ClientArea(), Qt::LeftButton, {}, CellCentre(*w.get(), PlayerTwo, 90 + col));
     }
     // The partner misses, so the turn is ours.
     bool TakeTheTurn()

@@ -144,7 +144,7 @@ private slots:
         b.pilot.Later([] { Keys("F2"); });
         QTRY_VERIFY(b.w->Session().ShowsWait() && b.client.m_received.endsWith(Bytes(MakeNameMsg("Player")) + Bytes({1, 0})));
         b.client.m_received.clear();
-        QTest::mouseClick(b.w->ClientArea(), Qt::LeftButton, {}, CellCentre(PlayerTwo, 99));
+        QTest::mouseClick(b.w->ClientArea(), Qt::LeftButton, {}, CellCentre(*b.w.get(), PlayerTwo, 99));
         Keys("Space Enter");
         QTest::qWait(200);
         QCOMPARE(b.client.m_received, QByteArray());   // and the old board took no shot

@@ -9,6 +9,7 @@
 #include "game/player.h"
 #include "store/settings.h"
 #include "store/tempprofile.h"
+#include "ui/boardview.h"
 #include "ui/gamedlg.h"
 #include "ui/placeshipsdlg.h"
 
@@ -32,6 +33,14 @@ inline std::unique_ptr<CGameDlg> OpenGameWindow()
     GameSrand(7);
     dlg->show();
     return dlg;
+}
+
+// The middle of a board's cell as the window shows it, at whatever
+// multiple: where a player's pointer goes to shoot at it.
+inline QPoint CellCentre(const CGameDlg& wnd, const CPlayer& board, int cell)
+{
+    const auto* view = static_cast<const CBoardView*>(wnd.ClientArea());
+    return view->CellRect(board, cell / BOARD_SIZE, cell % BOARD_SIZE).center();
 }
 
 // What the window holds that a player reads elsewhere: the table of records

@@ -5,6 +5,7 @@
 #include "net/netsession.h"
 #include "net/qt/netconnection.h"
 #include "store/settings.h"
+#include "support/gamewindow.h"
 #include "ui/chatpanel.h"
 #include "ui/gamedlg.h"
 #include "ui/namedlg.h"
@@ -46,14 +47,6 @@ qint64 NowMs()
         return started;
     }();
     return clock.elapsed();
-}
-
-QPoint CellCentre(const CPlayer& player, int cell)
-{
-    const int row = cell / BOARD_SIZE;
-    const int col = cell % BOARD_SIZE;
-    return {player.m_rcBoard.left + CELL_PITCH * col + CELL_PITCH / 2,
-            player.m_rcBoard.top + CELL_PITCH * row + CELL_PITCH / 2};
 }
 
 void Click(QPointer<QAbstractButton> button)
@@ -287,7 +280,7 @@ void CDuelPlayer::ShootRandomUntouched()
     if (m_nShots == 0)
         Say(QStringLiteral("%1 in game %2").arg(m_strName).arg(m_nWins + m_nLosses + 1));
     ++m_nShots;
-    QTest::mouseClick(m_wnd.ClientArea(), Qt::LeftButton, {}, CellCentre(PlayerTwo, untouched[pick(m_rng)]));
+    QTest::mouseClick(m_wnd.ClientArea(), Qt::LeftButton, {}, CellCentre(m_wnd, PlayerTwo, untouched[pick(m_rng)]));
 }
 
 // A line to the partner through the chat window, opened from the menu and

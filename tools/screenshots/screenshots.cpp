@@ -8,6 +8,7 @@
 #include "store/profile.h"
 #include "store/qt/qsettingsprofile.h"
 #include "store/settings.h"
+#include "support/gamewindow.h"
 #include "support/modal.h"
 #include "ui/gamedlg.h"
 #include "ui/namedlg.h"
@@ -24,15 +25,9 @@
 
 namespace {
 
-QPoint CellCentre(const CPlayer& player, int cell)
-{
-    return {player.m_rcBoard.left + CELL_PITCH * (cell % 10) + 13,
-            player.m_rcBoard.top + CELL_PITCH * (cell / 10) + 13};
-}
-
 void Click(CGameDlg& dlg, const CPlayer& player, int cell)
 {
-    QTest::mouseClick(dlg.ClientArea(), Qt::LeftButton, {}, CellCentre(player, cell));
+    QTest::mouseClick(dlg.ClientArea(), Qt::LeftButton, {}, CellCentre(dlg, player, cell));
 }
 
 void StartGame(CGameDlg& dlg)

@@ -6,6 +6,7 @@
 #include "game/player.h"
 #include "game/sound.h"
 #include "store/settings.h"
+#include "support/gamewindow.h"
 #include "ui/gamedlg.h"
 #include "ui/namedlg.h"
 #include "ui/resultdlg.h"
@@ -119,9 +120,7 @@ std::string CSoakPlayer::Battle()
         if (untouched.empty())
             return "no untouched cell left, yet the battle goes on";
         const int cell = untouched[std::uniform_int_distribution<std::size_t>(0, untouched.size() - 1)(m_rng)];
-        const QPoint centre(PlayerTwo.m_rcBoard.left + CELL_PITCH * (cell % BOARD_SIZE) + CELL_PITCH / 2,
-                            PlayerTwo.m_rcBoard.top + CELL_PITCH * (cell / BOARD_SIZE) + CELL_PITCH / 2);
-        QTest::mouseClick(m_wnd.ClientArea(), Qt::LeftButton, {}, centre);
+        QTest::mouseClick(m_wnd.ClientArea(), Qt::LeftButton, {}, CellCentre(m_wnd, PlayerTwo, cell));
         ++m_nShots;
         if (PlayerTwo.m_view[cell] == CELL_WATER)
             return "a click on untouched cell " + std::to_string(cell) + " changed nothing";
