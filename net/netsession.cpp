@@ -111,7 +111,7 @@ void CNetSession::Named()
         if (MyTurn)
             m_link.Send(MakeSignalMsg(NET_SERVER_FIRST));
         SendRule();
-        m_nBattleRule = Tradition;
+        m_bBattleRule = Tradition != 0;
     }
     unsigned char fleet[BOARD_CELLS];
     PlayerOne.ExportFleet(fleet);
@@ -124,7 +124,7 @@ void CNetSession::Start()
 {
     // The server's set-up brought its rule before its ready.
     if (!m_bServer)
-        m_nBattleRule = Tradition;
+        m_bBattleRule = Tradition != 0;
     m_phase = ENetPhase::Battle;
     m_bLocalReady = m_bPeerReady = false;
     m_bWaiting = false;

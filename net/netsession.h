@@ -77,7 +77,7 @@ public:
     bool ShowsWait() const { return m_bWaiting; }
     void Start();
     // The rule the running battle is played by, whatever the setting now says.
-    bool BattleRule() const { return m_nBattleRule != 0; }
+    bool BattleRule() const { return m_bBattleRule; }
 
     bool MayShoot() const;
     // Our shot at player two's cell; false when the rules refuse it. An
@@ -128,5 +128,5 @@ private:
     // battle reaches the partner after shots it may already have replayed
     // under the old one; were it to count at once, a hit in between would
     // keep the turn on one machine and pass it on the other.
-    unsigned char m_nBattleRule = 1;
+    bool m_bBattleRule = true;
 };

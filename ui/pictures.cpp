@@ -5,14 +5,10 @@
 #include <QImageReader>
 #include <QString>
 
-namespace {
-
 QString PicturePath(int resourceId)
 {
     return QStringLiteral(":/res/%1.png").arg(resourceId);
 }
-
-}  // namespace
 
 QPixmap LoadPicture(int resourceId)
 {

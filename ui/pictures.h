@@ -12,3 +12,5 @@ const QPixmap& Picture(int resourceId);
 // lets it go when the window goes.
 QPixmap LoadPicture(int resourceId);
 QIcon Icon(int resourceId);
+// Where a picture is compiled in, for a reader of its own.
+QString PicturePath(int resourceId);

@@ -1,9 +1,9 @@
 #include "ui/splashpicture.h"
 
 #include "game/resources.h"
+#include "ui/pictures.h"
 
 #include <QResource>
-#include <QString>
 
 #include <png.h>
 
@@ -57,7 +57,7 @@ void BeginSplashPicture()
     if (early.reader.joinable())
         return;
     // Compiled into the program and registered before main: readable now.
-    const QResource resource(QStringLiteral(":/res/%1.png").arg(IDB_SPLASH));
+    const QResource resource(PicturePath(IDB_SPLASH));
     if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression)
         return;
     early.reader = std::thread([&early, data = resource.data(), size = resource.size()] {

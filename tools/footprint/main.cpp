@@ -26,23 +26,23 @@
 #include "ui/startup.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
-#include <QTimer>
-#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 
 #include <cstdio>
-#include <map>
-#include <string>
 #include <ctime>
+#include <map>
 #include <memory>
+#include <string>
 
 namespace {
 
